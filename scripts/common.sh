@@ -1,0 +1,49 @@
+# Shared by scripts/run and scripts/test: installs what Vantrel needs on Debian
+# or Ubuntu when it is missing. Sourced, not run.
+
+VANTREL_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+
+# Build tools, Qt 6 with its Chinese translations, and a CJK font so that no
+# text shows as boxes.
+VANTREL_PACKAGES=(
+    cmake g++ make pkg-config
+    qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-translations-l10n
+    fonts-noto-cjk
+)
+
+# Runs a command as root: directly when we are root, else through sudo.
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then
+        "$@"
+    elif command -v sudo >/dev/null 2>&1; then
+        sudo "$@"
+    else
+        echo "vantrel: need root or sudo to install: $*" >&2
+        return 1
+    fi
+}
+
+# Installs every package of the list that is not installed yet.
+install_missing() {
+    local missing=()
+    local package
+    for package in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$package")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    if ! command -v apt-get >/dev/null 2>&1; then
+        echo "vantrel: please install: ${missing[*]}" >&2
+        return 1
+    fi
+    echo "vantrel: installing ${missing[*]}"
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get update -qq || true
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}"
+}
+
+jobs_count() {
+    nproc 2>/dev/null || echo 2
+}

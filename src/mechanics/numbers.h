@@ -1,0 +1,45 @@
+// Reading typed numbers, writing results, and the one way a calculation fails.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace mechanics {
+
+// Raised by any step of a calculation that cannot go on: text that is not a
+// number, a division by zero, the root of a negative number, a result beyond
+// the range of a double. The click dispatcher is the only place that catches it.
+class CalculationFailure : public std::runtime_error {
+public:
+    explicit CalculationFailure(const char *what) : std::runtime_error(what) {}
+};
+
+// Text to double: blanks around, an optional sign, ASCII digits with at most
+// one separator (at least one digit), an optional exponent (e/E, sign, digits).
+// The value is the double nearest to the decimal; overflow is a failure, a
+// nonzero decimal too small for a double reads as zero or a subnormal.
+double read_number(std::string_view text, char decimal_separator = '.');
+
+// The text a result box shows: printf "%.15G" with the separator swapped in.
+// Negative zero is written "0": a student should never see "-0" as a result.
+std::string number_text(double value, char decimal_separator = '.');
+
+// Checked arithmetic: every result is finite or the calculation fails, so no
+// infinity or NaN ever reaches a box.
+double checked(double value);
+double add(double a, double b);
+double sub(double a, double b);
+double mul(double a, double b);
+double divide(double a, double b);
+double square(double a);
+double square_root(double a);
+
+// π as the fifteen-digit decimal that the calculators use for degrees and 2π;
+// it is deliberately not the double nearest to π.
+inline constexpr double PI_15 = 3.14159265358979;
+
+// Degrees to radians as value × π ÷ 180, the multiplication first.
+double degrees_to_radians(double degrees);
+
+} // namespace mechanics

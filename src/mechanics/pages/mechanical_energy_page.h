@@ -1,0 +1,17 @@
+// Frame3: 机械能.
+#pragma once
+
+#include "ui/topic_page.h"
+
+namespace pages {
+
+class MechanicalEnergyPage : public ui::TopicPage {
+    Q_OBJECT
+public:
+    MechanicalEnergyPage(std::shared_ptr<ui::Services> services, QWidget *parent);
+
+    // "查看说明" / "关闭说明": shows or hides the note on the symbols.
+    void toggle_explanation();
+};
+
+} // namespace pages

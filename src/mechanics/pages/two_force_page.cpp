@@ -1,0 +1,70 @@
+#include "mechanics/pages/two_force_page.h"
+
+#include "mechanics/numbers.h"
+#include "mechanics/two_forces.h"
+#include "ui/controls.h"
+#include "ui/number_box.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace pages {
+
+namespace {
+
+using ui::Kind;
+
+// Twips inside the page. Row captions end where their boxes begin.
+constexpr ui::ControlSpec CONTROLS[] = {
+    {Kind::Label, "Label1", {120, 360, 480, 255}, u"公式"},
+    {Kind::Formula,
+     "Image0",
+     {600, 270, 4400, 420},
+     u"F_合 = \\sqrt{F_1^2 + F_2^2 + 2F_1F_2cos α}",
+     {},
+     10.5},
+    {Kind::RowCaption, "LabF_0", {60, 720, 420, 270}, u"F_1 =", {}, 10.5},
+    {Kind::InputBox, "Text1", {480, 720, 1215, 270}, {}, u"F₁"},
+    {Kind::RowCaption, "LabF_0_F2", {1710, 720, 450, 270}, u"F_2 =", {}, 10.5},
+    {Kind::InputBox, "Text2", {2160, 720, 1095, 270}, {}, u"F₂"},
+    {Kind::RowCaption, "LabF_0_alpha", {3270, 720, 570, 270}, u"α =", {}, 10.5},
+    {Kind::InputBox, "Text3", {3840, 720, 1095, 270}, {}, u"α"},
+    {Kind::RowCaption, "LabF_1", {60, 1080, 420, 270}, u"F_合 =", {}, 10.5},
+    {Kind::LockedBox, "Text4", {480, 1080, 1215, 270}, {}, u"F合"},
+    {Kind::ActionButton, "CurtButton1_9", {3360, 1080, 1575, 375}, u"计算合力"},
+    {Kind::WrapLabel,
+     "Label4",
+     {120, 1560, 1815, 780},
+     u"说明<br>F<sub>1</sub>和F<sub>2</sub>为两分力的大小α为两分力之间的夹角",
+     u"说明：F₁和F₂为两分力的大小，α为两分力之间的夹角"},
+    {Kind::Label, "Label2", {2880, 1920, 480, 255}, u"α为:"},
+    {Kind::RadioButton, "Option1", {3360, 1920, 855, 255}, u"弧度制", {}, 0, true},
+    {Kind::RadioButton, "Option2", {4200, 1920, 855, 255}, u"角度制"},
+};
+
+} // namespace
+
+TwoForcePage::TwoForcePage(std::shared_ptr<ui::Services> services, QWidget *parent)
+    : TopicPage("Frame0", QStringLiteral("互成角度的二力合成"), std::move(services), parent)
+{
+    ui::build_controls(this, CONTROLS);
+    ui::set_focus_order(
+        this, {"Text1", "Text2", "Text3", "CurtButton1_9", "Text4", "Option1", "Option2"});
+    ui::press_on_enter(this, ui::child<QPushButton>(this, "CurtButton1_9"));
+}
+
+void TwoForcePage::compute_resultant()
+{
+    // F1 and F2 are converted where the formula first uses them, α at once.
+    const QString f1_text = ui::child<QLineEdit>(this, "Text1")->text();
+    const QString f2_text = ui::child<QLineEdit>(this, "Text2")->text();
+    const double angle = ui::read_box(ui::child<QLineEdit>(this, "Text3"));
+    const bool radians = ui::child<QRadioButton>(this, "Option1")->isChecked();
+    const double alpha = radians ? angle : mechanics::degrees_to_radians(angle);
+    const double resultant =
+        mechanics::compose_two_forces(ui::read_number(f1_text), ui::read_number(f2_text), alpha);
+    ui::write_box(ui::child<QLineEdit>(this, "Text4"), resultant);
+}
+
+} // namespace pages

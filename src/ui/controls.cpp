@@ -1,0 +1,128 @@
+#include "ui/controls.h"
+
+#include "ui/formula_label.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace ui {
+
+namespace {
+
+int pixels(int twips)
+{
+    return (twips + TWIPS_PER_PIXEL / 2) / TWIPS_PER_PIXEL;
+}
+
+QLineEdit *make_box(QWidget *parent, const ControlSpec &spec)
+{
+    auto *box = new QLineEdit(parent);
+    // Boxes are 18 px high: the frame must not eat the digits.
+    box->setTextMargins(0, 0, 0, 0);
+    box->setReadOnly(spec.kind == Kind::LockedBox);
+    box->setEnabled(spec.kind != Kind::DisabledBox);
+    return box;
+}
+
+QWidget *make_control(QWidget *parent, const ControlSpec &spec)
+{
+    const QString text = qstr(spec.text);
+    switch (spec.kind) {
+    case Kind::InputBox:
+    case Kind::LockedBox:
+    case Kind::DisabledBox:
+        return make_box(parent, spec);
+    case Kind::Label:
+    case Kind::WrapLabel: {
+        auto *label = new QLabel(text, parent);
+        label->setWordWrap(spec.kind == Kind::WrapLabel);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setTextFormat(text.contains(u'<') ? Qt::RichText : Qt::PlainText);
+        if (spec.point_size > 0) {
+            QFont font = label->font();
+            font.setPointSizeF(spec.point_size);
+            label->setFont(font);
+        }
+        return label;
+    }
+    case Kind::Formula:
+        return new FormulaLabel(text, spec.point_size, parent);
+    case Kind::RowCaption: {
+        auto *caption = new FormulaLabel(text, spec.point_size, parent);
+        caption->setAlignment(Qt::AlignRight);
+        return caption;
+    }
+    case Kind::CheckBox:
+        return new QCheckBox(text, parent);
+    case Kind::RadioButton: {
+        auto *radio = new QRadioButton(text, parent);
+        radio->setChecked(spec.checked);
+        return radio;
+    }
+    case Kind::ActionButton:
+        return new QPushButton(text, parent);
+    }
+    return nullptr;
+}
+
+} // namespace
+
+QRect to_pixels(Twips twips)
+{
+    return {pixels(twips.left), pixels(twips.top), pixels(twips.width), pixels(twips.height)};
+}
+
+QSize to_pixels(int width_twips, int height_twips)
+{
+    return {pixels(width_twips), pixels(height_twips)};
+}
+
+QString qstr(std::u16string_view text)
+{
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void build_controls(QWidget *parent, std::span<const ControlSpec> specs)
+{
+    for (const ControlSpec &spec : specs) {
+        QWidget *control = make_control(parent, spec);
+        control->setObjectName(QString::fromLatin1(spec.name));
+        control->setGeometry(to_pixels(spec.at));
+        QString accessible = qstr(spec.accessible);
+        if (accessible.isEmpty()) {
+            if (auto *formula = qobject_cast<FormulaLabel *>(control))
+                accessible = formula->plainText();
+            else
+                accessible = qstr(spec.text);
+        }
+        control->setAccessibleName(accessible);
+    }
+}
+
+void set_focus_order(QWidget *parent, std::initializer_list<const char *> names)
+{
+    QWidget *previous = nullptr;
+    for (const char *name : names) {
+        QWidget *next = child<QWidget>(parent, name);
+        next->setFocusPolicy(Qt::StrongFocus);
+        if (previous)
+            QWidget::setTabOrder(previous, next);
+        previous = next;
+    }
+}
+
+void press_on_enter(QWidget *parent, QAbstractButton *action)
+{
+    // returnPressed also covers the keypad's Enter key.
+    for (QLineEdit *box : parent->findChildren<QLineEdit *>()) {
+        QObject::connect(box, &QLineEdit::returnPressed, action, [box, action] {
+            if (!box->isReadOnly() && action->isVisible())
+                action->click();
+        });
+    }
+}
+
+} // namespace ui

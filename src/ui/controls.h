@@ -1,0 +1,76 @@
+// Building a page from a table: each control with its name, its place in twips
+// and its text, so that a page's layout reads as data beside its code.
+#pragma once
+
+#include <QRect>
+#include <QString>
+#include <QWidget>
+
+#include <initializer_list>
+#include <span>
+#include <string_view>
+
+class QLineEdit;
+class QAbstractButton;
+
+namespace ui {
+
+// A rectangle in twips, relative to the parent's top-left corner.
+struct Twips {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+// 15 twips to one device-independent pixel; Qt scales for high-DPI screens.
+inline constexpr int TWIPS_PER_PIXEL = 15;
+
+QRect to_pixels(Twips twips);
+QSize to_pixels(int width_twips, int height_twips);
+
+enum class Kind {
+    InputBox,     // editable number box
+    LockedBox,    // read-only but selectable: results, and boxes unlocked by a tick
+    DisabledBox,  // an input box that starts disabled
+    Label,        // one line of plain text
+    WrapLabel,    // plain or rich text wrapped inside its width
+    Formula,      // formula markup drawn by FormulaLabel
+    RowCaption,   // formula markup right-aligned, ending just before its box
+    CheckBox,     // the text, if any, is its caption
+    RadioButton,  // checked when `checked` is set
+    ActionButton, // an element of the button array: name "CurtButton1_<index>"
+};
+
+struct ControlSpec {
+    Kind kind;
+    const char *name;
+    Twips at;
+    std::u16string_view text = {};
+    // What a screen reader says; formulas fall back to their plain text.
+    std::u16string_view accessible = {};
+    // Point size for formulas and labels; 0 keeps the page's font.
+    double point_size = 0;
+    bool checked = false;
+};
+
+QString qstr(std::u16string_view text);
+
+// Creates every control of the table as a child of `parent`, in table order.
+void build_controls(QWidget *parent, std::span<const ControlSpec> specs);
+
+// The named child; the table guarantees it exists.
+template <class T> T *child(const QWidget *parent, const char *name)
+{
+    T *found = parent->findChild<T *>(QString::fromLatin1(name));
+    Q_ASSERT(found);
+    return found;
+}
+
+// Keyboard focus moves through `names` in this order.
+void set_focus_order(QWidget *parent, std::initializer_list<const char *> names);
+
+// Enter or keypad Enter in any editable number box of `parent` presses `action`.
+void press_on_enter(QWidget *parent, QAbstractButton *action);
+
+} // namespace ui

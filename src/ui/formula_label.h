@@ -1,0 +1,41 @@
+// A one-line formula drawn with real sub- and superscripts, fractions and root
+// signs, in whatever CJK font is installed.
+//
+// Markup: plain characters stand for themselves; _x or _{...} is a subscript,
+// ^x or ^{...} a superscript (a subscript and a superscript in a row stack);
+// \frac{num}{den} is a fraction; \sqrt{...} a square root with its bar;
+// {...} groups.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+namespace ui {
+
+class FormulaLabel : public QWidget {
+    Q_OBJECT
+public:
+    // point_size 0 keeps the parent's font size.
+    FormulaLabel(const QString &markup, double point_size, QWidget *parent = nullptr);
+
+    QString markup() const { return markup_; }
+    // The formula as readable text, for screen readers: F₁² + √(…), a/b.
+    QString plainText() const;
+
+    QSize sizeHint() const override;
+
+    // Left (the default) or right: a row caption ends just before its box.
+    void setAlignment(Qt::Alignment alignment);
+
+    // Formula markup to readable text without drawing it.
+    static QString plain_text(const QString &markup);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QString markup_;
+    Qt::Alignment alignment_ = Qt::AlignLeft;
+};
+
+} // namespace ui
