@@ -10,6 +10,14 @@ VANTREL_PACKAGES=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     qt6-translations-l10n
     fonts-noto-cjk
+    # The end-to-end test: a private X server and the accessibility bus.
+    xvfb dbus at-spi2-core python3 python3-pyatspi python3-gi gir1.2-atspi-2.0
+)
+
+# scripts/fuzz: clang with libFuzzer and the sanitizer runtimes.
+VANTREL_FUZZ_PACKAGES=(
+    cmake make python3
+    clang libclang-rt-14-dev libfuzzer-14-dev
 )
 
 # Runs a command as root: directly when we are root, else through sudo.

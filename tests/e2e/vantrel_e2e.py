@@ -1,0 +1,396 @@
+#!/usr/bin/env python3
+"""The real program as a user meets it, driven through the accessibility bus.
+
+Starts its own X server (Xvfb on a free display) and, inside a private D-Bus
+session, the accessibility bus and the built program. Then, through
+accessibility alone: waits for the splash and the main window, switches pages,
+types into boxes, presses the buttons, reads the result boxes, reads and
+dismisses a message box, plots and saves the graph, and opens the About
+window. Every wait is bounded; the whole run has a deadline.
+
+Usage: vantrel_e2e.py PATH/TO/vantrel
+Exit status 0 passed, 1 failed, 77 skipped (no Xvfb, D-Bus or AT-SPI here).
+"""
+
+import importlib.util
+import os
+import pathlib
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+
+SKIP = 77
+DEADLINE_SECONDS = 150
+MAIN_TITLE = "Vantrel-Quorbin"
+MESSAGE_TITLE = "Vantrel"
+ABOUT_TITLE = "关于"
+INSIDE_BUS = "VANTREL_E2E_PRIVATE_BUS"
+
+
+class Failure(Exception):
+    pass
+
+
+def log(text):
+    print(text, flush=True)
+
+
+def skip(reason):
+    log(f"SKIP: {reason}")
+    sys.exit(SKIP)
+
+
+# --- The private session ------------------------------------------------------------------
+
+
+def run_inside_private_bus(argv):
+    """Runs this script again inside its own D-Bus session, so that the
+    accessibility bus it starts is ours alone and ends with us."""
+    for tool in ("Xvfb", "dbus-run-session"):
+        if not shutil.which(tool):
+            skip(f"{tool} is not installed")
+    if importlib.util.find_spec("pyatspi") is None:
+        skip("python3-pyatspi is not installed for " + sys.executable)
+    env = dict(os.environ, **{INSIDE_BUS: "1"})
+    command = ["dbus-run-session", "--", sys.executable, os.path.abspath(__file__), *argv]
+    try:
+        return subprocess.run(command, env=env, timeout=DEADLINE_SECONDS + 30).returncode
+    except subprocess.TimeoutExpired:
+        log("FAIL: the end-to-end run did not finish in time")
+        return 1
+
+
+def free_display():
+    for number in range(90, 200):
+        if not os.path.exists(f"/tmp/.X11-unix/X{number}") and not os.path.exists(
+            f"/tmp/.X{number}-lock"
+        ):
+            return number
+    raise Failure("no free X display number")
+
+
+def wait_for(condition, timeout, what, interval=0.05):
+    """Polls condition() until it gives something true, for at most timeout seconds."""
+    end = time.monotonic() + timeout
+    while True:
+        try:
+            value = condition()
+        except Exception as error:  # an object that went away while we looked
+            value = None
+            last_error = error
+        else:
+            last_error = None
+        if value:
+            return value
+        if time.monotonic() > end:
+            detail = f" ({last_error})" if last_error else ""
+            raise Failure(f"timed out after {timeout} s waiting for {what}{detail}")
+        time.sleep(interval)
+
+
+class Session:
+    """Xvfb, the accessibility bus and the program: started in that order and
+    ended in reverse, each by the process id we started it with."""
+
+    def __init__(self, program):
+        self.program = program
+        self.processes = []
+        self.folder = pathlib.Path(tempfile.mkdtemp(prefix="vantrel-e2e-"))
+
+    def start(self):
+        display = free_display()
+        xvfb = subprocess.Popen(
+            ["Xvfb", f":{display}", "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+            stdout=subprocess.DEVNULL,
+            stderr=open(self.folder / "xvfb.log", "wb"),
+        )
+        self.processes.append(xvfb)
+        wait_for(
+            lambda: os.path.exists(f"/tmp/.X11-unix/X{display}") or xvfb.poll() is not None,
+            10,
+            "the X server",
+        )
+        if xvfb.poll() is not None:
+            raise Failure("Xvfb did not start")
+
+        # Start the accessibility bus before the program: Qt looks for it once, at start.
+        import pyatspi  # noqa: F401  (activates org.a11y.Bus and the registry)
+
+        global atspi
+        atspi = pyatspi
+        pyatspi.Registry.getDesktop(0)
+
+        runtime = self.folder / "runtime"
+        runtime.mkdir(mode=0o700)
+        env = dict(
+            os.environ,
+            DISPLAY=f":{display}",
+            QT_QPA_PLATFORM="xcb",
+            QT_ACCESSIBILITY="1",
+            QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+            XDG_RUNTIME_DIR=str(runtime),
+            HOME=str(self.folder),
+            LC_ALL="C.UTF-8",
+            LANG="C.UTF-8",
+        )
+        env.pop("QT_SCALE_FACTOR", None)
+        self.started = time.monotonic()
+        self.app_process = subprocess.Popen(
+            [self.program],
+            cwd=self.folder,
+            env=env,
+            stdout=open(self.folder / "vantrel.log", "wb"),
+            stderr=subprocess.STDOUT,
+        )
+        self.processes.append(self.app_process)
+
+    def stop(self):
+        for process in reversed(self.processes):
+            if process.poll() is None:
+                process.terminate()
+                try:
+                    process.wait(timeout=5)
+                except subprocess.TimeoutExpired:
+                    process.kill()
+                    process.wait(timeout=5)
+        shutil.rmtree(self.folder, ignore_errors=True)
+
+    def program_log(self):
+        try:
+            return (self.folder / "vantrel.log").read_text(errors="replace")
+        except OSError:
+            return ""
+
+
+# --- Reading and driving the accessible tree -----------------------------------------------
+
+atspi = None
+
+
+def children(node):
+    try:
+        count = node.childCount
+    except Exception:
+        return []
+    found = []
+    for index in range(count):
+        try:
+            child = node.getChildAtIndex(index)
+        except Exception:
+            continue
+        if child is not None:
+            found.append(child)
+    return found
+
+
+def find_all(node, role=None, name=None, depth=8):
+    """Every descendant with the role and name given (None matches any).
+    Lists and tables are not entered: a file dialog's rows are not controls."""
+    found = []
+    if depth == 0:
+        return found
+    for child in children(node):
+        try:
+            child_role = child.getRoleName()
+            child_name = child.name
+        except Exception:
+            continue
+        if (role is None or child_role == role) and (name is None or child_name == name):
+            found.append(child)
+        if child_role not in ("list", "table", "tree table", "tree", "list box"):
+            found.extend(find_all(child, role, name, depth - 1))
+    return found
+
+
+def find_one(node, role, name, what=None):
+    found = find_all(node, role, name)
+    if len(found) != 1:
+        raise Failure(f"expected one {role} named {name!r} in {what or node.name!r}, found {len(found)}")
+    return found[0]
+
+
+def showing(node):
+    return node.getState().contains(atspi.STATE_SHOWING)
+
+
+def do_action(node, names=("Press", "Toggle", "press", "toggle", "click")):
+    action = node.queryAction()
+    for index in range(action.nActions):
+        if action.getName(index) in names:
+            action.doAction(index)
+            return
+    raise Failure(f"{node.name!r} has no action among {names}")
+
+
+def text_of(node):
+    return node.queryText().getText(0, -1)
+
+
+def type_into(node, text):
+    if not node.getState().contains(atspi.STATE_EDITABLE):
+        raise Failure(f"box {node.name!r} is not editable")
+    node.queryEditableText().setTextContents(text)
+    wait_for(lambda: text_of(node) == text, 5, f"{text!r} in box {node.name!r}")
+
+
+class Program:
+    def __init__(self, session):
+        self.session = session
+        self.application = None
+
+    def windows(self):
+        return [w for w in children(self.application) if showing(w)]
+
+    def window(self, title):
+        return [w for w in self.windows() if w.name == title]
+
+    def wait_started(self):
+        def find_application():
+            desktop = atspi.Registry.getDesktop(0)
+            for application in children(desktop):
+                try:
+                    if application.get_process_id() == self.session.app_process.pid:
+                        return application
+                except Exception:
+                    continue
+            if self.session.app_process.poll() is not None:
+                raise Failure("the program ended at start:\n" + self.session.program_log())
+            return None
+
+        self.application = wait_for(find_application, 20, "the program on the accessibility bus")
+        # The splash, if it is seen, comes first and goes when the main window comes.
+        first_windows = wait_for(self.windows, 20, "the first window")
+        splash = [w for w in first_windows if w.name != MAIN_TITLE]
+        self.main = wait_for(lambda: (self.window(MAIN_TITLE) or [None])[0], 20, "the main window")
+        seconds = time.monotonic() - self.session.started
+        if splash:
+            wait_for(lambda: not [w for w in self.windows() if w.name != MAIN_TITLE], 5,
+                     "the splash to go")
+            log(f"ok   splash, then the main window after {seconds:.2f} s")
+        else:
+            log(f"ok   main window after {seconds:.2f} s (no splash seen first)")
+        self.pages = [p for p in find_all(self.main, "panel", depth=1)]
+
+    def page(self, caption):
+        return find_one(self.main, "panel", caption, MAIN_TITLE)
+
+    def show_page(self, caption):
+        do_action(find_one(self.main, "push button", caption, MAIN_TITLE))
+        page = self.page(caption)
+        wait_for(lambda: showing(page), 5, f"page {caption!r}")
+        others = [p.name for p in find_all(self.main, "panel", depth=1) if p.name != caption and showing(p)]
+        if others:
+            raise Failure(f"pages shown beside {caption!r}: {others}")
+        return page
+
+    def box(self, page, name):
+        return find_one(page, "text", name, page.name)
+
+    def press(self, page, caption):
+        do_action(find_one(page, "push button", caption, page.name))
+
+    def no_message(self, within=0.5):
+        time.sleep(within)
+        if self.window(MESSAGE_TITLE):
+            raise Failure("a message box appeared: " + self.message_text(self.window(MESSAGE_TITLE)[0]))
+
+    def message_text(self, box):
+        return "\n".join(label.name for label in find_all(box, "label"))
+
+    def take_message(self):
+        """Reads the message box that is open and dismisses it with its one button."""
+        box = wait_for(lambda: (self.window(MESSAGE_TITLE) or [None])[0], 5, "a message box")
+        text = self.message_text(box)
+        buttons = find_all(box, "push button")
+        if len(buttons) != 1:
+            raise Failure(f"the message box has {len(buttons)} buttons")
+        do_action(buttons[0])
+        wait_for(lambda: not self.window(MESSAGE_TITLE), 5, "the message box to close")
+        return text
+
+
+# --- What a user does -----------------------------------------------------------------------
+
+
+def compute(program, page_caption, inputs, button, expected, choices=()):
+    """Types the inputs, makes the choices (check boxes, option buttons),
+    presses the button and compares the result boxes."""
+    page = program.show_page(page_caption)
+    for role, name in choices:
+        node = find_one(page, role, name, page_caption)
+        if not node.getState().contains(atspi.STATE_CHECKED):
+            do_action(node)
+            wait_for(lambda: node.getState().contains(atspi.STATE_CHECKED), 5, f"{name!r} chosen")
+    for name, text in inputs.items():
+        type_into(program.box(page, name), text)
+    program.press(page, button)
+    for name, text in expected.items():
+        box = program.box(page, name)
+        wait_for(lambda: text_of(box) == text, 5, f"{text!r} in {name!r} (it shows {text_of(box)!r})")
+    program.no_message(0.2)
+    log(f"ok   {page_caption}: {inputs} -> {expected}")
+
+
+def two_forces(program):
+    compute(program, "互成角度的二力合成", {"F₁": "3", "F₂": "4", "α": "90"}, "计算合力",
+            {"F合": "5"}, choices=[("radio button", "角度制")])
+    # Letters in a box: the click ends silently and the result stays.
+    page = program.page("互成角度的二力合成")
+    type_into(program.box(page, "α"), "abc")
+    program.press(page, "计算合力")
+    program.no_message()
+    if text_of(program.box(page, "F合")) != "5":
+        raise Failure("a failing click changed the result")
+    log("ok   互成角度的二力合成: letters end the click silently")
+
+
+def about_window(program):
+    do_action(find_one(program.main, "push button", "关于软件", MAIN_TITLE))
+    about = wait_for(lambda: (program.window(ABOUT_TITLE) or [None])[0], 5, "the About window")
+    labels = [label.name for label in find_all(about, "label")]
+    if "Vantrel v1.0" not in labels:
+        raise Failure(f"the About window shows {labels}")
+    do_action(find_one(about, "push button", "确定", ABOUT_TITLE))
+    wait_for(lambda: not program.window(ABOUT_TITLE), 5, "the About window to close")
+    log("ok   About window: Vantrel v1.0, closed with 确定")
+
+
+STEPS = [two_forces, about_window]
+
+
+def main(argv):
+    if len(argv) != 1:
+        log(__doc__)
+        return 2
+    if os.environ.get(INSIDE_BUS) != "1":
+        return run_inside_private_bus(argv)
+    def out_of_time(signum, frame):
+        raise Failure(f"the run took longer than {DEADLINE_SECONDS} s")
+
+    signal.signal(signal.SIGALRM, out_of_time)
+    signal.alarm(DEADLINE_SECONDS)
+    session = Session(os.path.abspath(argv[0]))
+    try:
+        session.start()
+        program = Program(session)
+        program.wait_started()
+        for step in STEPS:
+            step(program)
+        if session.app_process.poll() is not None:
+            raise Failure("the program ended during the run")
+        log("PASS")
+        return 0
+    except Failure as failure:
+        log(f"FAIL: {failure}")
+        log(session.program_log())
+        return 1
+    finally:
+        signal.alarm(0)
+        session.stop()
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1:]))
