@@ -1,6 +1,14 @@
 #include "graph/vibration_page.h"
 
+#include "graph/graph_surface.h"
+#include "graph/picture_file.h"
+#include "graph/vibration_drawing.h"
 #include "ui/controls.h"
+#include "ui/number_box.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 
 namespace graph {
 
@@ -8,21 +16,108 @@ namespace {
 
 using ui::Kind;
 
+// Twips inside the page. The period caption is as tall as the amplitude
+// caption so that its characters are not cut off at the bottom.
 constexpr ui::ControlSpec CONTROLS[] = {
+    {Kind::Label, "Label40", {3720, 240, 855, 255}, u"振动图像:"},
+    {Kind::Label, "Label37", {3840, 520, 375, 255}, u"振幅"},
+    {Kind::InputBox, "Text23", {4320, 480, 735, 270}, {}, u"振幅"},
+    {Kind::Label, "Label38", {3840, 885, 495, 255}, u"周期"},
+    {Kind::InputBox, "Text24", {4320, 840, 735, 270}, {}, u"周期"},
+    {Kind::Label, "Label39", {3720, 1240, 855, 255}, u"图像颜色"},
+    {Kind::RadioButton, "Option7", {3720, 1560, 495, 255}, u"细", {}, 0, true},
+    {Kind::RadioButton, "Option8", {4440, 1560, 615, 255}, u"粗"},
     {Kind::ActionButton, "CurtButton1_14", {3720, 1920, 615, 375}, u"绘图"},
     {Kind::ActionButton, "CurtButton1_17", {4440, 1920, 615, 375}, u"保存"},
 };
+
+constexpr ui::Twips PICTURE_AT{120, 240, 3495, 2055};
+constexpr ui::Twips SWATCH_AT{4560, 1200, 495, 255};
+
+Rgb to_rgb(const QColor &colour)
+{
+    const QColor rgb = colour.toRgb();
+    return {static_cast<std::uint8_t>(rgb.red()), static_cast<std::uint8_t>(rgb.green()),
+            static_cast<std::uint8_t>(rgb.blue())};
+}
 
 } // namespace
 
 VibrationPage::VibrationPage(std::shared_ptr<ui::Services> services, QWidget *parent)
     : TopicPage("Frame5", QStringLiteral("振动"), std::move(services), parent)
 {
+    Pic1 = new GraphSurface(this);
+    Pic1->setObjectName(QStringLiteral("Pic1"));
+    Pic1->setGeometry(ui::to_pixels(PICTURE_AT));
+    Pic1->setAccessibleName(QStringLiteral("振动图像"));
+
     ui::build_controls(this, CONTROLS);
+    ui::child<QLineEdit>(this, "Text23")->setText(QStringLiteral("1"));
+    ui::child<QLineEdit>(this, "Text24")->setText(QStringLiteral("4"));
+
+    // The swatch is a captionless button painted in the graph colour.
+    Command1 = new QPushButton(this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setGeometry(ui::to_pixels(SWATCH_AT));
+    Command1->setAccessibleName(QStringLiteral("图像颜色"));
+    Command1->setAutoDefault(false);
+    connect(Command1, &QPushButton::clicked, this, &VibrationPage::pick_graph_colour);
+    show_graph_colour();
+
+    ui::set_focus_order(this, {"Text23", "Text24", "Command1", "Option7", "Option8",
+                               "CurtButton1_14", "CurtButton1_17"});
+    ui::press_on_enter(this, ui::child<QPushButton>(this, "CurtButton1_14"));
 }
 
-void VibrationPage::plot_vibration_graph() {}
+void VibrationPage::plot_vibration_graph()
+{
+    const QByteArray amplitude = ui::child<QLineEdit>(this, "Text23")->text().toUtf8();
+    const QByteArray period = ui::child<QLineEdit>(this, "Text24")->text().toUtf8();
+    const VibrationPlot plot = plot_vibration({
+        .amplitude_text = {amplitude.constData(), static_cast<std::size_t>(amplitude.size())},
+        .period_text = {period.constData(), static_cast<std::size_t>(period.size())},
+        .thin = ui::child<QRadioButton>(this, "Option7")->isChecked(),
+        .colour = to_rgb(graph_colour_),
+        .decimal_separator = ui::decimal_separator(),
+    });
+    if (!plot.message.empty()) {
+        show_message(plot.message);
+        return;
+    }
+    Pic1->play(plot.drawing);
+}
 
-void VibrationPage::save_vibration_graph() {}
+void VibrationPage::save_vibration_graph()
+{
+    // The picture is taken before the dialog opens: the graph as at the click.
+    Picsav = Pic1->take_image();
+    const ui::SaveRequest request{
+        QStringLiteral("保存图像"),
+        QStringLiteral("振动图像"),
+        {QStringLiteral("BMP图像(*.bmp)"), QStringLiteral("JPEG图像(*.jpg)")},
+    };
+    const std::optional<QString> name = services().choose_save_name(window(), request);
+    if (!name || name->isEmpty())
+        return;
+    if (!write_picture(Picsav, *name))
+        show_message(save_failed_message());
+}
+
+void VibrationPage::pick_graph_colour()
+{
+    // A cancelled dialog leaves the colour as it was.
+    const std::optional<QColor> chosen = services().choose_colour(window(), graph_colour_);
+    if (chosen && chosen->isValid())
+        graph_colour_ = *chosen;
+    show_graph_colour();
+}
+
+void VibrationPage::show_graph_colour()
+{
+    Command1->setStyleSheet(
+        QStringLiteral("QPushButton { background-color: %1; border: 1px solid #808080; }"
+                       "QPushButton:focus { border: 2px solid palette(highlight); }")
+            .arg(graph_colour_.name()));
+}
 
 } // namespace graph

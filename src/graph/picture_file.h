@@ -1,0 +1,26 @@
+// Writing the graph picture to the file the user named.
+#pragma once
+
+#include <QString>
+
+#include <string>
+
+class QImage;
+
+namespace graph {
+
+enum class PictureFormat { Bmp, Jpeg };
+
+// A name ending in .jpg or .jpeg, in any case, gets JPEG data; every other
+// name, one without an extension included, gets a Windows bitmap.
+PictureFormat format_for_name(const QString &file_name);
+
+// Writes `image` under `file_name` exactly as given, through a temporary file
+// that replaces the target only once it is complete: a failed write leaves an
+// existing file of that name as it was. False when anything failed.
+bool write_picture(const QImage &image, const QString &file_name);
+
+// Shown when the picture could not be written.
+std::string save_failed_message();
+
+} // namespace graph

@@ -1,0 +1,107 @@
+#include "graph/vibration_drawing.h"
+
+#include "mechanics/numbers.h"
+
+#include <cmath>
+
+namespace graph {
+
+namespace {
+
+using mechanics::add;
+using mechanics::divide;
+using mechanics::mul;
+using mechanics::sub;
+
+Point at(double x, double y)
+{
+    return {static_cast<float>(x), static_cast<float>(y)};
+}
+
+// A printed number keeps one blank in front, the place of its sign.
+std::string printed_number(double value, char decimal_separator)
+{
+    return " " + mechanics::number_text(value, decimal_separator);
+}
+
+} // namespace
+
+std::vector<double> curve_times(double end)
+{
+    std::vector<double> times;
+    for (double t = 0; t <= end; t += 0.01)
+        times.push_back(t);
+    return times;
+}
+
+VibrationPlot plot_vibration(const VibrationInput &input)
+{
+    const char separator = input.decimal_separator;
+    const double amplitude = mechanics::read_number(input.amplitude_text, separator);
+    const double period = mechanics::read_number(input.period_text, separator);
+    if (amplitude <= 0 || period <= 0) // minus zero is rejected too
+        return {{}, std::string(INPUT_ERROR_MESSAGE)};
+
+    const double pi = 4 * std::atan(1.0);
+    const double two_pi = mul(2, pi);
+    Drawing d;
+    d.reserve(700);
+    d.push_back(op::Clear{});
+    d.push_back(op::SetLineWidth{1});
+    d.push_back(op::SetCoordinates{-0.2, 1.3, add(two_pi, 0.3), -1.3});
+
+    // Horizontal axis with its letter and arrow head.
+    const Point x_tip = at(add(two_pi, 0.2), 0);
+    d.push_back(op::Line{at(-0.1, 0), x_tip});
+    d.push_back(op::MoveTo{at(add(two_pi, 0.1), 0.3)});
+    d.push_back(op::Print{"x"});
+    d.push_back(op::Line{x_tip, at(add(two_pi, 0.1), 0.1)});
+    d.push_back(op::Line{x_tip, at(add(two_pi, 0.1), -0.1)});
+
+    // Vertical axis with its letter and arrow head.
+    const Point y_tip = at(0, 1.2);
+    d.push_back(op::Line{at(0, -1.1), y_tip});
+    d.push_back(op::MoveTo{at(0.15, 1.33)});
+    d.push_back(op::Print{"y"});
+    d.push_back(op::Line{y_tip, at(0.1, 1.1)});
+    d.push_back(op::Line{y_tip, at(-0.1, 1.1)});
+
+    // Ticks at ±A to the left of the y axis, and at T/4 … T above the t axis.
+    d.push_back(op::Line{at(-0.1, 1), at(0, 1)});
+    d.push_back(op::Line{at(-0.1, -1), at(0, -1)});
+    for (const double factor : {0.5, 1.0, 1.5, 2.0}) {
+        const double x = mul(pi, factor);
+        d.push_back(op::Line{at(x, 0), at(x, 0.1)});
+    }
+
+    // One period of the sine; 2π is fixed before the first sample.
+    d.push_back(op::SetLineWidth{input.thin ? 1 : 2});
+    d.push_back(op::MoveTo{at(0, 0)});
+    for (const double t : curve_times(two_pi))
+        d.push_back(op::LineTo{at(t, std::sin(t)), input.colour});
+
+    // Labels: the amplitude and the full period exactly as typed, the other
+    // times as numbers. T/4 is taken before ×3 so that no label overflows.
+    const std::string amplitude_text(input.amplitude_text);
+    const std::string period_text(input.period_text);
+    const struct {
+        double x;
+        double y;
+        std::string text;
+    } labels[] = {
+        {0.1, 0, "0"},
+        {0.1, 1.1, amplitude_text},
+        {0.1, -0.9, "-" + amplitude_text},
+        {sub(mul(pi, 0.5), 0.25), -0.05, printed_number(divide(period, 4), separator)},
+        {sub(pi, 0.25), -0.05, printed_number(divide(period, 2), separator)},
+        {sub(mul(pi, 1.5), 0.25), -0.05, printed_number(mul(divide(period, 4), 3), separator)},
+        {sub(two_pi, 0.25), -0.05, period_text},
+    };
+    for (const auto &label : labels) {
+        d.push_back(op::MoveTo{at(label.x, label.y)});
+        d.push_back(op::Print{label.text});
+    }
+    return {std::move(d), {}};
+}
+
+} // namespace graph
