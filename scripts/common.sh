@@ -10,6 +10,8 @@ VANTREL_PACKAGES=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     qt6-translations-l10n
     fonts-noto-cjk
+    # The tests validate the desktop entry and the AppStream metadata.
+    desktop-file-utils appstream
     # The end-to-end test: a private X server and the accessibility bus.
     xvfb dbus at-spi2-core python3 python3-pyatspi python3-gi gir1.2-atspi-2.0
 )

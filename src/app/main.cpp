@@ -1,4 +1,4 @@
-#include "app/main_window.h"
+#include "app/splash_window.h"
 #include "ui/application_setup.h"
 
 #include <QApplication>
@@ -6,8 +6,13 @@
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    ui::setup_application(application);
-    app::Frmload window;
-    window.show();
+    ui::setup_identity(application);
+
+    // The splash comes first; it opens the main window itself and then goes.
+    auto *splash = new app::Frmfirst();
+    splash->show();
+
+    // What only the main window needs is set up while the splash is shown.
+    ui::setup_look(application);
     return QApplication::exec();
 }

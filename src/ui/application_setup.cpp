@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QProxyStyle>
@@ -43,10 +44,21 @@ public:
 
 } // namespace
 
-void setup_application(QApplication &application)
+void setup_identity(QApplication &application)
 {
     application.setApplicationName(QStringLiteral("Vantrel"));
     application.setOrganizationName(QStringLiteral("Quorbin"));
+    application.setApplicationVersion(QStringLiteral(VANTREL_VERSION));
+    // Desktops match the windows to the installed entry, and its icon, by this id.
+    QGuiApplication::setDesktopFileName(QStringLiteral(VANTREL_APP_ID));
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/vantrel-%1.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
+}
+
+void setup_look(QApplication &application)
+{
     application.setStyle(new VantrelStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
 
     // The interface is Chinese whatever the user's locale, so are Qt's buttons.
@@ -60,6 +72,12 @@ void setup_application(QApplication &application)
     QFont font(QStringLiteral("宋体"), PAGE_POINT_SIZE);
     font.setStyleHint(QFont::SansSerif);
     QApplication::setFont(font);
+}
+
+void setup_application(QApplication &application)
+{
+    setup_identity(application);
+    setup_look(application);
 }
 
 } // namespace ui

@@ -1,0 +1,83 @@
+#include "app/splash_window.h"
+
+#include "app/main_window.h"
+
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+
+namespace app {
+
+namespace {
+
+// The window is one pixel narrower and lower than the 240 x 160 logo.
+constexpr QSize CLIENT_SIZE{239, 159};
+
+QWidget *make_frmload()
+{
+    auto *window = new Frmload();
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    return window;
+}
+
+} // namespace
+
+Frmfirst::Frmfirst(MainWindowFactory make_main_window)
+    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint),
+      make_main_window_(make_main_window ? std::move(make_main_window) : make_frmload)
+{
+    setObjectName(QStringLiteral("Frmfirst"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(CLIENT_SIZE);
+
+    // A sharper copy for screens scaled to 150% and more.
+    const bool dense = devicePixelRatioF() > 1.25;
+    logo_.load(dense ? QStringLiteral(":/icons/logo@2x.png") : QStringLiteral(":/icons/logo.png"));
+    if (dense)
+        logo_.setDevicePixelRatio(2);
+    // The logo covers the whole window, so nothing needs clearing underneath.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+
+    // The load step.
+    SplashTicks = 0;
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(TICK_MILLISECONDS);
+    connect(Timer1, &QTimer::timeout, this, &Frmfirst::tick);
+    Timer1->start();
+}
+
+void Frmfirst::tick()
+{
+    ++SplashTicks;
+    if (SplashTicks != TICKS_BEFORE_MAIN_WINDOW)
+        return;
+    QWidget *main_window = make_main_window_();
+    main_window->show();
+    // Unloading the splash stops its timer: no tick comes after this one.
+    Timer1->stop();
+    close();
+}
+
+void Frmfirst::paintEvent(QPaintEvent *)
+{
+    // At its natural size from the top-left corner: the last column and row
+    // fall outside the window.
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, logo_);
+}
+
+void Frmfirst::showEvent(QShowEvent *event)
+{
+    if (!centred_) {
+        centred_ = true;
+        if (const QScreen *screen = this->screen()) {
+            QRect frame = geometry();
+            frame.moveCenter(screen->availableGeometry().center());
+            move(frame.topLeft());
+        }
+    }
+    QWidget::showEvent(event);
+}
+
+} // namespace app
