@@ -1,6 +1,12 @@
 #include "mechanics/pages/circular_motion_page.h"
 
+#include "mechanics/circular_motion.h"
 #include "ui/controls.h"
+#include "ui/number_box.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 
 namespace pages {
 
@@ -8,7 +14,41 @@ namespace {
 
 using ui::Kind;
 
+// Twips inside the page. Option3 chooses the v row, Option4 the ω row; the
+// formulas beside them say so, the buttons themselves carry no caption.
 constexpr ui::ControlSpec CONTROLS[] = {
+    {Kind::Formula,
+     "Label7",
+     {360, 285, 2920, 495},
+     u"v = ωR    a = ω^2R = \\frac{v^2}{R} = vω",
+     {},
+     9.75},
+    {Kind::RadioButton, "Option3", {3280, 400, 255, 255}, {}, u"已知线速度v", 0, true},
+    {Kind::RowCaption, "Label7_v", {3535, 360, 305, 270}, u"v=", {}, 9.75},
+    {Kind::InputBox, "Text10", {3840, 360, 1095, 270}, {}, u"v"},
+    {Kind::Formula,
+     "Label8",
+     {360, 675, 2920, 495},
+     u"F = ma = mω^2R = m\\frac{v^2}{R} = mvω",
+     {},
+     10.5},
+    {Kind::RadioButton, "Option4", {3280, 800, 255, 255}, {}, u"已知角速度ω"},
+    {Kind::RowCaption, "Label8_omega", {3535, 800, 305, 270}, u"ω=", {}, 10.5},
+    {Kind::DisabledBox, "Text11", {3840, 800, 1095, 270}, {}, u"ω"},
+    {Kind::WrapLabel,
+     "Label10",
+     {240, 1200, 2895, 720},
+     u"<p style=\"line-height:80%\">说明<br>v为线速度，ω为角速度，R为半径，a为向心加速度，"
+     u"F为向心力。</p>",
+     u"说明：v为线速度，ω为角速度，R为半径，a为向心加速度，F为向心力。"},
+    {Kind::RowCaption, "Label9", {3435, 1200, 405, 270}, u"R=", {}, 10.5},
+    {Kind::InputBox, "Text12", {3840, 1200, 1095, 270}, {}, u"R"},
+    {Kind::RowCaption, "Label9_m", {3435, 1640, 405, 270}, u"m=", {}, 10.5},
+    {Kind::InputBox, "Text13", {3840, 1640, 1095, 270}, {}, u"m"},
+    {Kind::RowCaption, "Label11", {240, 1920, 240, 270}, u"a=", {}, 10.5},
+    {Kind::LockedBox, "Text14", {480, 1920, 975, 270}, {}, u"a"},
+    {Kind::RowCaption, "Label11_F", {1455, 1920, 465, 270}, u"F=", {}, 10.5},
+    {Kind::LockedBox, "Text15", {1920, 1920, 975, 270}, {}, u"F"},
     {Kind::ActionButton, "CurtButton1_11", {3480, 1960, 1575, 375}, u"计算"},
 };
 
@@ -18,8 +58,37 @@ CircularMotionPage::CircularMotionPage(std::shared_ptr<ui::Services> services, Q
     : TopicPage("Frame2", QStringLiteral("匀速圆周运动"), std::move(services), parent)
 {
     ui::build_controls(this, CONTROLS);
+    ui::set_focus_order(this, {"Text10", "Text11", "Text12", "Text13", "CurtButton1_11", "Text14",
+                               "Text15", "Option3", "Option4"});
+    ui::press_on_enter(this, ui::child<QPushButton>(this, "CurtButton1_11"));
+
+    // Only the box of the chosen speed can be typed in; switching keeps both texts.
+    auto *linear = ui::child<QRadioButton>(this, "Option3");
+    connect(linear, &QRadioButton::toggled, this, [this](bool v_given) {
+        auto *v = ui::child<QLineEdit>(this, "Text10");
+        auto *omega = ui::child<QLineEdit>(this, "Text11");
+        if (v_given) {
+            omega->setEnabled(false);
+            v->setEnabled(true);
+        } else {
+            v->setEnabled(false);
+            omega->setEnabled(true);
+        }
+    });
 }
 
-void CircularMotionPage::compute_circular_motion() {}
+void CircularMotionPage::compute_circular_motion()
+{
+    // The box of the speed not given is never read, whatever it holds.
+    const bool v_given = ui::child<QRadioButton>(this, "Option3")->isChecked();
+    const double speed = ui::read_box(ui::child<QLineEdit>(this, v_given ? "Text10" : "Text11"));
+    const double radius = ui::read_box(ui::child<QLineEdit>(this, "Text12"));
+    const double mass = ui::read_box(ui::child<QLineEdit>(this, "Text13"));
+    const mechanics::Centripetal result = mechanics::centripetal(
+        v_given ? mechanics::GivenSpeed::Linear : mechanics::GivenSpeed::Angular, speed, radius,
+        mass);
+    ui::write_box(ui::child<QLineEdit>(this, "Text14"), result.acceleration);
+    ui::write_box(ui::child<QLineEdit>(this, "Text15"), result.force);
+}
 
 } // namespace pages

@@ -10,7 +10,7 @@ class CircularMotionPage : public ui::TopicPage {
 public:
     CircularMotionPage(std::shared_ptr<ui::Services> services, QWidget *parent);
 
-    // "计算": centripetal acceleration and force.
+    // "计算": centripetal acceleration and force from R, m and v or ω.
     void compute_circular_motion();
 };
 

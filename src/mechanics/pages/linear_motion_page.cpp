@@ -1,15 +1,80 @@
 #include "mechanics/pages/linear_motion_page.h"
 
+#include "mechanics/numbers.h"
 #include "ui/controls.h"
+#include "ui/number_box.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <string>
 
 namespace pages {
 
 namespace {
 
+using mechanics::MotionQuantity;
 using ui::Kind;
 
+// Each quantity's check box (ticked: known) and its box, in visiting order.
+struct QuantityControls {
+    MotionQuantity quantity;
+    const char *check;
+    const char *box;
+};
+
+constexpr QuantityControls QUANTITIES[] = {
+    {MotionQuantity::V0, "Check1", "Text5"}, {MotionQuantity::Vt, "Check2", "Text6"},
+    {MotionQuantity::A, "Check3", "Text7"},  {MotionQuantity::S, "Check4", "Text8"},
+    {MotionQuantity::T, "Check5", "Text9"},
+};
+
+const QuantityControls &controls_of(MotionQuantity quantity)
+{
+    return QUANTITIES[static_cast<int>(quantity)];
+}
+
+// Twips inside the page. Every box starts locked and empty; a tick unlocks it.
+// The check boxes are only as wide as their mark, so the captions of Check4 and
+// Check5 stay hidden; the row captions show every symbol before its box.
 constexpr ui::ControlSpec CONTROLS[] = {
+    {Kind::Label, "Label3", {120, 360, 360, 255}, u"公式"},
+    {Kind::Formula, "Image1", {540, 330, 1260, 240}, u"v_t = v_0 + at"},
+    {Kind::Formula,
+     "Image1_S",
+     {540, 555, 1260, 405},
+     u"S = v_0t + \\frac{1}{2}at^2",
+     u"S = v₀t + ½at²"},
+    // Lines as close as the page's 宋体 sets them, so three fit above the boxes.
+    {Kind::WrapLabel,
+     "Label6",
+     {1800, 300, 3345, 660},
+     u"<p style=\"line-height:80%\">已知任意三个量，可计算其他两个量。"
+     u"注意:正负号表示加速度a的方向。当匀加速运动时,a为正；当匀减速运动时,a为负。</p>",
+     u"已知任意三个量，可计算其他两个量。注意:正负号表示加速度a的方向。"
+     u"当匀加速运动时,a为正；当匀减速运动时,a为负。"},
+    {Kind::CheckBox, "Check1", {120, 960, 255, 255}, {}, u"已知v₀"},
+    {Kind::RowCaption, "LabF_2", {375, 960, 345, 270}, u"v_0 =", {}, 10.5},
+    {Kind::LockedBox, "Text5", {720, 960, 975, 270}, {}, u"v₀"},
+    {Kind::CheckBox, "Check2", {1800, 960, 255, 255}, {}, u"已知vt"},
+    {Kind::RowCaption, "LabF_2_vt", {2055, 960, 345, 270}, u"v_t =", u"vt =", 10.5},
+    {Kind::LockedBox, "Text6", {2400, 960, 975, 270}, {}, u"vt"},
+    {Kind::CheckBox, "Check3", {3480, 960, 255, 255}, {}, u"已知a"},
+    {Kind::RowCaption, "LabF_2_a", {3735, 960, 345, 270}, u"a =", {}, 10.5},
+    {Kind::LockedBox, "Text7", {4080, 960, 975, 270}, {}, u"a"},
+    {Kind::CheckBox, "Check4", {120, 1320, 255, 255}, u"S =", u"已知S"},
+    {Kind::RowCaption, "LabF_3", {375, 1320, 345, 270}, u"S =", {}, 10.5},
+    {Kind::LockedBox, "Text8", {720, 1320, 975, 270}, {}, u"S"},
+    {Kind::CheckBox, "Check5", {1800, 1320, 255, 255}, u"t =", u"已知t"},
+    {Kind::RowCaption, "LabF_3_t", {2055, 1320, 345, 270}, u"t =", {}, 10.5},
+    {Kind::LockedBox, "Text9", {2400, 1320, 975, 270}, {}, u"t"},
     {Kind::ActionButton, "CurtButton1_10", {3480, 1280, 1575, 375}, u"计算"},
+    {Kind::WrapLabel,
+     "Label5",
+     {120, 1680, 4935, 600},
+     u"说明<br>v<sub>0</sub>为初速度，v<sub>t</sub>为末速度，a为加速度，S为位移，t为时间。",
+     u"说明：v₀为初速度，vt为末速度，a为加速度，S为位移，t为时间。"},
 };
 
 } // namespace
@@ -18,8 +83,53 @@ LinearMotionPage::LinearMotionPage(std::shared_ptr<ui::Services> services, QWidg
     : TopicPage("Frame1", QStringLiteral("匀变速直线运动"), std::move(services), parent)
 {
     ui::build_controls(this, CONTROLS);
+    ui::set_focus_order(this, {"Check1", "Text5", "Check2", "Text6", "Check3", "Text7", "Check4",
+                               "Text8", "Check5", "Text9", "CurtButton1_10"});
+    ui::press_on_enter(this, ui::child<QPushButton>(this, "CurtButton1_10"));
+    for (const QuantityControls &q : QUANTITIES) {
+        connect(ui::child<QCheckBox>(this, q.check), &QCheckBox::toggled, this,
+                [this, quantity = q.quantity] { set_known(quantity); });
+    }
 }
 
-void LinearMotionPage::compute_linear_motion() {}
+void LinearMotionPage::set_known(MotionQuantity quantity)
+{
+    const QuantityControls &q = controls_of(quantity);
+    auto *box = ui::child<QLineEdit>(this, q.box);
+    if (ui::child<QCheckBox>(this, q.check)->checkState() == Qt::Checked) {
+        box->setReadOnly(false);
+    } else {
+        box->setReadOnly(true);
+        box->clear();
+    }
+}
+
+void LinearMotionPage::compute_linear_motion()
+{
+    // Texts of v0, vt, a and S wait for the formula that uses them; t is
+    // converted here, so a bad time ends the click before the count is checked.
+    mechanics::KnownSet known;
+    std::string texts[4];
+    double t = 0;
+    for (const QuantityControls &q : QUANTITIES) {
+        if (ui::child<QCheckBox>(this, q.check)->checkState() != Qt::Checked)
+            continue;
+        known.add(q.quantity);
+        const auto *box = ui::child<QLineEdit>(this, q.box);
+        if (q.quantity == MotionQuantity::T)
+            t = ui::read_box(box);
+        else
+            texts[static_cast<int>(q.quantity)] = box->text().toStdString();
+    }
+    const mechanics::KnownValues values{texts[0], texts[1], texts[2],
+                                        texts[3], t,        ui::decimal_separator()};
+    const mechanics::MotionOutcome outcome = mechanics::solve_linear_motion(known, values);
+    if (const auto *message = std::get_if<mechanics::MotionMessage>(&outcome)) {
+        show_message(mechanics::motion_message_text(*message));
+        return;
+    }
+    for (const mechanics::MotionResult &result : std::get<mechanics::MotionSolution>(outcome))
+        ui::write_box(ui::child<QLineEdit>(this, controls_of(result.quantity).box), result.value);
+}
 
 } // namespace pages

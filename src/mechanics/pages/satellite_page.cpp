@@ -1,6 +1,13 @@
 #include "mechanics/pages/satellite_page.h"
 
+#include "mechanics/satellite.h"
 #include "ui/controls.h"
+#include "ui/number_box.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <string>
 
 namespace pages {
 
@@ -8,7 +15,29 @@ namespace {
 
 using ui::Kind;
 
+// Twips inside the page.
 constexpr ui::ControlSpec CONTROLS[] = {
+    {Kind::Formula,
+     "Label49",
+     {240, 330, 2300, 480},
+     u"F = G\\frac{mM}{R^2} = mg = F_向",
+     u"F = G·mM/R² = mg = F向",
+     10.5},
+    {Kind::WrapLabel,
+     "Label50",
+     {120, 840, 2460, 1500},
+     u"<p style=\"line-height:80%\">说明:<br>F为卫星所受引力，G引力常量，m为卫星质量，"
+     u"M为地球质量，R为卫星距地心距离，mg为卫星所受重力，F<sub>向</sub>为卫星所受向心力。</p>",
+     u"说明:F为卫星所受引力，G引力常量，m为卫星质量，M为地球质量，R为卫星距地心距离，"
+     u"mg为卫星所受重力，F向为卫星所受向心力。"},
+    {Kind::Label, "Label51", {2640, 405, 1575, 255}, u"卫星距地面距离h="},
+    {Kind::InputBox, "Text25", {4200, 360, 855, 270}, {}, u"h"},
+    {Kind::Label, "Label52", {2640, 840, 1575, 255}, u"卫星线速度    v="},
+    {Kind::LockedBox, "Text26", {4200, 800, 855, 270}, {}, u"v"},
+    {Kind::Label, "Label53", {2640, 1200, 1455, 255}, u"卫星周期      T="},
+    {Kind::LockedBox, "Text27", {4200, 1200, 855, 270}, {}, u"T"},
+    {Kind::Label, "Label54", {2640, 1560, 1575, 255}, u"卫星角速度   ω="},
+    {Kind::LockedBox, "Text28", {4200, 1560, 855, 270}, {}, u"ω"},
     {Kind::ActionButton, "CurtButton1_16", {3480, 1920, 1575, 375}, u"计算"},
 };
 
@@ -18,8 +47,21 @@ SatellitePage::SatellitePage(std::shared_ptr<ui::Services> services, QWidget *pa
     : TopicPage("Frame6", QStringLiteral("人造地球卫星"), std::move(services), parent)
 {
     ui::build_controls(this, CONTROLS);
+    ui::set_focus_order(this, {"Text25", "Text26", "Text27", "Text28", "CurtButton1_16"});
+    ui::press_on_enter(this, ui::child<QPushButton>(this, "CurtButton1_16"));
 }
 
-void SatellitePage::compute_satellite() {}
+void SatellitePage::compute_satellite()
+{
+    const double height = ui::read_box(ui::child<QLineEdit>(this, "Text25"));
+    const std::optional<mechanics::Orbit> orbit = mechanics::satellite_orbit(height);
+    if (!orbit) {
+        show_message(std::string(mechanics::NEGATIVE_HEIGHT_MESSAGE));
+        return;
+    }
+    ui::write_box(ui::child<QLineEdit>(this, "Text26"), orbit->speed);
+    ui::write_box(ui::child<QLineEdit>(this, "Text27"), orbit->period);
+    ui::write_box(ui::child<QLineEdit>(this, "Text28"), orbit->angular_speed);
+}
 
 } // namespace pages
