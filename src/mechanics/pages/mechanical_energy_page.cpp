@@ -2,15 +2,125 @@
 
 #include "ui/controls.h"
 
+#include <QFontMetricsF>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+
+#include <cmath>
+
 namespace pages {
 
 namespace {
 
 using ui::Kind;
 
+constexpr int LINE_PITCH_PERCENT = 70;
+
+constexpr const char16_t *SHOW_NOTE = u"查看说明";
+constexpr const char16_t *CLOSE_NOTE = u"关闭说明";
+
+// The first line names the three energies; each formula stands in the run of
+// blanks after its name.
+constexpr std::u16string_view ENERGY_NAMES = u"动能            重力势能           弹性势能";
+constexpr ui::Twips ENERGY_NAMES_AT{120, 375, 4095, 255};
+
+// Twips inside the page.
 constexpr ui::ControlSpec CONTROLS[] = {
-    {Kind::ActionButton, "CurtButton1_12", {3720, 1920, 1335, 375}, u"查看说明"},
+    {Kind::Formula, "Label12", {600, 255, 900, 480}, u"E_k=\\frac{1}{2}mv^2", u"Eₖ = ½mv²", 10.5},
+    {Kind::Formula, "Label12_gravity", {2385, 255, 840, 480}, u"E_p=mgh", u"Eₚ = mgh", 10.5},
+    {Kind::Formula,
+     "Label12_elastic",
+     {4065, 255, 900, 480},
+     u"E_p=\\frac{1}{2}kx^2",
+     u"Eₚ = ½kx²",
+     10.5},
+    {Kind::Label, "Label14", {120, 840, 3855, 255}, u"动能定理:合力做的功等于物体动能的变化。"},
+    {Kind::Formula,
+     "Label16",
+     {120, 1065, 3495, 480},
+     u"W_合=\\frac{1}{2}mv_2^2−\\frac{1}{2}mv_1^2",
+     u"W合 = ½mv₂² − ½mv₁²",
+     10.5},
+    {Kind::WrapLabel,
+     "Label15",
+     {120, 1560, 4935, 450},
+     u"机械能守恒定律:"
+     u"在只有重力做功的情况下，物体的动能和势能发生相互转化，但机械能的总量保持不变。"},
+    {Kind::Formula,
+     "Label17",
+     {120, 2010, 1935, 330},
+     u"E_{k2}+E_{p2}=E_{k1}+E_{p1}",
+     u"Eₖ₂ + Eₚ₂ = Eₖ₁ + Eₚ₁",
+     10.5},
+    {Kind::ActionButton, "CurtButton1_12", {3720, 1920, 1335, 375}, SHOW_NOTE, u"查看说明"},
+    {Kind::WrapLabel,
+     "Label20",
+     {1200, 720, 2535, 840},
+     u"说明:m为质量，v为速度，g为重力加速度，h为相对高度，k为弹性系数，x为弹性形变量。"},
 };
+
+// A caption whose blanks are half a character wide, as in the Song face the
+// page was drawn in: the CJK face's own blanks are narrower and would pull the
+// names under the formulas between them.
+class SpacedCaption : public QLabel {
+public:
+    SpacedCaption(const QString &text, QWidget *parent) : QLabel(text, parent) {}
+
+    QSize sizeHint() const override
+    {
+        double width = 0;
+        for_each_run([&](const QString &, double x, double run_width) { width = x + run_width; });
+        return {static_cast<int>(std::ceil(width)), fontMetrics().height()};
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.setPen(palette().color(foregroundRole()));
+        const double baseline = QFontMetricsF(font()).ascent();
+        for_each_run([&](const QString &run, double x, double) {
+            painter.drawText(QPointF(x, baseline), run);
+        });
+    }
+
+private:
+    // Calls visit(words, left edge, width) for every run of non-blank characters.
+    template <class Visit> void for_each_run(Visit visit) const
+    {
+        const QFontMetricsF metrics(font());
+        const double blank = metrics.horizontalAdvance(u'能') / 2;
+        const QString caption = text();
+        double x = 0;
+        qsizetype i = 0;
+        while (i < caption.size()) {
+            if (caption[i] == u' ') {
+                x += blank;
+                ++i;
+                continue;
+            }
+            const qsizetype end = caption.indexOf(u' ', i);
+            const QString run = caption.mid(i, end < 0 ? -1 : end - i);
+            const double width = metrics.horizontalAdvance(run);
+            visit(run, x, width);
+            x += width;
+            i += run.size();
+        }
+    }
+};
+
+// The conservation law keeps the line pitch of the face the page was drawn in,
+// one character high: the CJK face's own line gap would push its second line
+// into the button below it.
+void set_tight_lines(QLabel *label)
+{
+    label->setTextFormat(Qt::RichText);
+    label->setText(QStringLiteral("<p style=\"line-height:%1%\">%2</p>")
+                       .arg(LINE_PITCH_PERCENT)
+                       .arg(label->text().toHtmlEscaped()));
+}
 
 } // namespace
 
@@ -18,8 +128,62 @@ MechanicalEnergyPage::MechanicalEnergyPage(std::shared_ptr<ui::Services> service
     : TopicPage("Frame3", QStringLiteral("机械能"), std::move(services), parent)
 {
     ui::build_controls(this, CONTROLS);
+    ui::set_focus_order(this, {"CurtButton1_12"});
+    note_button_ = ui::child<QPushButton>(this, "CurtButton1_12");
+
+    auto *names = new SpacedCaption(ui::qstr(ENERGY_NAMES), this);
+    names->setObjectName(QStringLiteral("Label13"));
+    names->setGeometry(ui::to_pixels(ENERGY_NAMES_AT));
+    names->setAccessibleName(names->text());
+
+    set_tight_lines(ui::child<QLabel>(this, "Label15"));
+
+    // The note covers the captions below it, in the colours of a tooltip, down
+    // to the foot of the work-energy formula so that no half of it peeks out.
+    note_ = ui::child<QLabel>(this, "Label20");
+    note_->setAutoFillBackground(true);
+    note_->setBackgroundRole(QPalette::ToolTipBase);
+    note_->setForegroundRole(QPalette::ToolTipText);
+    note_->setContentsMargins(2, 1, 2, 1);
+    note_->raise();
+    note_->hide();
+    note_->installEventFilter(this);
 }
 
-void MechanicalEnergyPage::toggle_explanation() {}
+void MechanicalEnergyPage::toggle_explanation()
+{
+    // The note's own flag, not whether it can be seen: the page may be hidden.
+    if (note_->isHidden())
+        show_note();
+    else
+        hide_note();
+}
+
+void MechanicalEnergyPage::show_note()
+{
+    note_->show();
+    note_button_->setText(ui::qstr(CLOSE_NOTE));
+    note_button_->setAccessibleName(ui::qstr(CLOSE_NOTE));
+}
+
+void MechanicalEnergyPage::hide_note()
+{
+    note_->hide();
+    note_button_->setText(ui::qstr(SHOW_NOTE));
+    note_button_->setAccessibleName(ui::qstr(SHOW_NOTE));
+}
+
+bool MechanicalEnergyPage::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == note_ && event->type() == QEvent::MouseButtonRelease) {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() == Qt::LeftButton &&
+            note_->rect().contains(mouse->position().toPoint())) {
+            hide_note();
+            return true;
+        }
+    }
+    return TopicPage::eventFilter(watched, event);
+}
 
 } // namespace pages

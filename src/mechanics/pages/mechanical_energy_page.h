@@ -3,6 +3,9 @@
 
 #include "ui/topic_page.h"
 
+class QLabel;
+class QPushButton;
+
 namespace pages {
 
 class MechanicalEnergyPage : public ui::TopicPage {
@@ -12,6 +15,17 @@ public:
 
     // "查看说明" / "关闭说明": shows or hides the note on the symbols.
     void toggle_explanation();
+
+protected:
+    // A click on the note hides it.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void show_note();
+    void hide_note();
+
+    QLabel *note_ = nullptr;
+    QPushButton *note_button_ = nullptr;
 };
 
 } // namespace pages

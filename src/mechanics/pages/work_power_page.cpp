@@ -1,6 +1,14 @@
 #include "mechanics/pages/work_power_page.h"
 
+#include "mechanics/work_power.h"
 #include "ui/controls.h"
+#include "ui/number_box.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 
 namespace pages {
 
@@ -8,8 +16,43 @@ namespace {
 
 using ui::Kind;
 
+constexpr int RADIANS = 0;
+constexpr int DEGREES = 1;
+
+constexpr int LINE_PITCH_PERCENT = 74;
+
+// Twips inside the page. Row captions end where their boxes begin; the option
+// buttons have no caption of their own and stand just before "s=" and "v=".
 constexpr ui::ControlSpec CONTROLS[] = {
-    {Kind::ActionButton, "CurtButton1_13", {3360, 1860, 1695, 375}, u"计算"},
+    {Kind::Label, "Label21", {360, 360, 255, 255}, u"功"},
+    {Kind::Formula, "Label18", {840, 345, 1455, 285}, u"W=F·s·cosα", {}, 10.5},
+    {Kind::Label, "Label22", {360, 630, 495, 255}, u"功率:"},
+    {Kind::Label, "Label24", {360, 870, 735, 255}, u"瞬时功率"},
+    {Kind::Formula, "Label19", {1200, 855, 1455, 285}, u"P=F·v·cosα", {}, 10.5},
+    {Kind::Label, "Label23", {360, 1200, 735, 255}, u"平均功率"},
+    {Kind::Formula, "Label25", {1140, 1080, 540, 480}, u"P=\\frac{W}{t}", u"P = W/t", 10.5},
+    {Kind::RowCaption, "Label27", {1650, 1200, 270, 270}, u"F=", {}, 10.5},
+    {Kind::InputBox, "Text16", {1920, 1200, 735, 270}, {}, u"力 F"},
+    {Kind::RowCaption, "Label27_alpha", {2670, 1200, 450, 270}, u"α=", {}, 10.5},
+    {Kind::InputBox, "Text17", {3120, 1200, 735, 270}, {}, u"夹角 α"},
+    {Kind::RadioButton, "Option5", {435, 1560, 225, 270}, {}, u"平均功率：已知位移 s", 0, true},
+    {Kind::RowCaption, "Label28", {675, 1560, 285, 270}, u"s=", {}, 10.5},
+    {Kind::InputBox, "Text18", {960, 1560, 735, 270}, {}, u"位移 s"},
+    {Kind::RadioButton, "Option6", {2000, 1560, 225, 270}, {}, u"瞬时功率：已知速度 v"},
+    {Kind::RowCaption, "Label28_v", {2235, 1560, 285, 270}, u"v=", {}, 10.5},
+    {Kind::DisabledBox, "Text19", {2520, 1560, 735, 270}, {}, u"瞬时速度 v"},
+    {Kind::RowCaption, "Label28_t", {3720, 1560, 480, 270}, u"t =", {}, 10.5},
+    {Kind::InputBox, "Text20", {4200, 1560, 735, 270}, {}, u"时间 t"},
+    {Kind::RowCaption, "Label29", {360, 1920, 360, 270}, u"W=", {}, 10.5},
+    {Kind::LockedBox, "Text21", {720, 1920, 855, 270}, {}, u"功 W"},
+    {Kind::RowCaption, "Label29_P", {1680, 1920, 360, 270}, u"P=", {}, 10.5},
+    {Kind::LockedBox, "Text22", {2040, 1920, 975, 270}, {}, u"功率 P"},
+    {Kind::ActionButton, "CurtButton1_13", {3360, 1860, 1695, 375}, u"计算", u"计算功和功率"},
+    {Kind::WrapLabel,
+     "Label26",
+     {2640, 195, 2295, 1005},
+     u"说明<br>W为功，P为功率，F为力，s为力方向上的位移，t为时间，v为瞬时速度，α为力和位移的夹角。",
+     u"说明：W为功，P为功率，F为力，s为力方向上的位移，t为时间，v为瞬时速度，α为力和位移的夹角。"},
 };
 
 } // namespace
@@ -20,8 +63,98 @@ WorkPowerPage::WorkPowerPage(std::shared_ptr<ui::Services> services, bool &angle
       angle_in_radians_(angle_in_radians)
 {
     ui::build_controls(this, CONTROLS);
+
+    // The unit list starts with nothing picked: until the user picks, the angle
+    // is read in whatever unit the main window holds, radians after start.
+    auto *units = new QComboBox(this);
+    units->setObjectName(QStringLiteral("Combo1"));
+    units->setGeometry(ui::to_pixels({3960, 1200, 975, 300}));
+    units->addItems({QStringLiteral("弧度制"), QStringLiteral("角度制")});
+    units->setCurrentIndex(-1);
+    units->setAccessibleName(QStringLiteral("角的单位"));
+    connect(units, &QComboBox::activated, this, &WorkPowerPage::angle_unit_chosen);
+    connect(units, &QComboBox::currentIndexChanged, this, &WorkPowerPage::angle_unit_chosen);
+
+    // The note's lines stand close, near the pitch of the face the page was drawn
+    // in: with the CJK face's own line gap its five lines would reach the boxes.
+    auto *note = ui::child<QLabel>(this, "Label26");
+    note->setText(QStringLiteral("<p style=\"line-height:%1%\">%2</p>")
+                      .arg(LINE_PITCH_PERCENT)
+                      .arg(note->text()));
+
+    // toggled also follows the arrow keys and a check made by the program, so the
+    // boxes always match the selected button.
+    connect(ui::child<QRadioButton>(this, "Option5"), &QRadioButton::toggled, this,
+            &WorkPowerPage::option5_clicked);
+    connect(ui::child<QRadioButton>(this, "Option6"), &QRadioButton::toggled, this,
+            &WorkPowerPage::option6_clicked);
+
+    ui::set_focus_order(this, {"Text16", "Text17", "Option5", "Text18", "Option6", "Text19",
+                               "Text20", "CurtButton1_13", "Text21", "Text22", "Combo1"});
+    ui::press_on_enter(this, ui::child<QPushButton>(this, "CurtButton1_13"));
 }
 
-void WorkPowerPage::compute_work_power() {}
+void WorkPowerPage::angle_unit_chosen(int index)
+{
+    if (index == RADIANS)
+        angle_in_radians_ = true;
+    else if (index == DEGREES)
+        angle_in_radians_ = false;
+}
+
+void WorkPowerPage::option5_clicked()
+{
+    auto *s = ui::child<QLineEdit>(this, "Text18");
+    auto *v = ui::child<QLineEdit>(this, "Text19");
+    if (!ui::child<QRadioButton>(this, "Option5")->isChecked()) {
+        s->setEnabled(false);
+        v->setEnabled(true);
+    } else {
+        v->setEnabled(false);
+        s->setEnabled(true);
+    }
+}
+
+void WorkPowerPage::option6_clicked()
+{
+    auto *s = ui::child<QLineEdit>(this, "Text18");
+    auto *v = ui::child<QLineEdit>(this, "Text19");
+    if (ui::child<QRadioButton>(this, "Option6")->isChecked()) {
+        s->setEnabled(false);
+        v->setEnabled(true);
+    } else {
+        v->setEnabled(false);
+        s->setEnabled(true);
+    }
+}
+
+void WorkPowerPage::compute_work_power()
+{
+    const QByteArray force = ui::child<QLineEdit>(this, "Text16")->text().toUtf8();
+    const QByteArray angle = ui::child<QLineEdit>(this, "Text17")->text().toUtf8();
+    const QByteArray displacement = ui::child<QLineEdit>(this, "Text18")->text().toUtf8();
+    const QByteArray speed = ui::child<QLineEdit>(this, "Text19")->text().toUtf8();
+    const QByteArray time = ui::child<QLineEdit>(this, "Text20")->text().toUtf8();
+    const auto view = [](const QByteArray &bytes) {
+        return std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    };
+
+    mechanics::WorkPowerInput input;
+    input.mode = ui::child<QRadioButton>(this, "Option5")->isChecked()
+                     ? mechanics::PowerMode::Average
+                     : mechanics::PowerMode::Instantaneous;
+    input.force = view(force);
+    input.angle = view(angle);
+    input.angle_in_radians = angle_in_radians_;
+    input.displacement = view(displacement);
+    input.speed = view(speed);
+    input.time = view(time);
+    input.decimal_separator = ui::decimal_separator();
+
+    // Both results exist before either box is written.
+    const mechanics::WorkPower result = mechanics::compute_work_power(input);
+    ui::write_box(ui::child<QLineEdit>(this, "Text21"), result.work);
+    ui::write_box(ui::child<QLineEdit>(this, "Text22"), result.power);
+}
 
 } // namespace pages
