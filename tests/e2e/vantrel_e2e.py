@@ -15,6 +15,8 @@ Exit status 0 passed, 1 failed, 77 skipped (no Xvfb, D-Bus or AT-SPI here).
 import importlib.util
 import os
 import pathlib
+import random
+import select
 import shutil
 import signal
 import subprocess
@@ -67,15 +69,6 @@ def run_inside_private_bus(argv):
         return 1
 
 
-def free_display():
-    for number in range(90, 200):
-        if not os.path.exists(f"/tmp/.X11-unix/X{number}") and not os.path.exists(
-            f"/tmp/.X{number}-lock"
-        ):
-            return number
-    raise Failure("no free X display number")
-
-
 def wait_for(condition, timeout, what, interval=0.05):
     """Polls condition() until it gives something true, for at most timeout seconds."""
     end = time.monotonic() + timeout
@@ -104,21 +97,36 @@ class Session:
         self.processes = []
         self.folder = pathlib.Path(tempfile.mkdtemp(prefix="vantrel-e2e-"))
 
+    def start_x_server(self):
+        """Xvfb on a display number far from the usual low ones, which other
+        programs probe; it tells through a pipe when it accepts clients."""
+        for attempt in range(5):
+            number = random.randrange(100, 1000)
+            if os.path.exists(f"/tmp/.X{number}-lock"):
+                continue
+            read_end, write_end = os.pipe()
+            xvfb = subprocess.Popen(
+                # -noreset: a server that resets when its last client leaves
+                # writes to the pipe again, and fails once we have closed it.
+                ["Xvfb", f":{number}", "-displayfd", str(write_end), "-noreset", "-screen", "0",
+                 "1024x768x24", "-nolisten", "tcp"],
+                stdout=subprocess.DEVNULL,
+                stderr=open(self.folder / "xvfb.log", "wb"),
+                pass_fds=(write_end,),
+            )
+            os.close(write_end)
+            ready, _, _ = select.select([read_end], [], [], 10)
+            answer = os.read(read_end, 16).decode().strip() if ready else ""
+            os.close(read_end)
+            if answer == str(number) and os.path.exists(f"/tmp/.X11-unix/X{number}"):
+                self.processes.append(xvfb)
+                return number
+            xvfb.terminate()
+            xvfb.wait(timeout=5)
+        raise Failure("Xvfb did not start: " + (self.folder / "xvfb.log").read_text(errors="replace"))
+
     def start(self):
-        display = free_display()
-        xvfb = subprocess.Popen(
-            ["Xvfb", f":{display}", "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
-            stdout=subprocess.DEVNULL,
-            stderr=open(self.folder / "xvfb.log", "wb"),
-        )
-        self.processes.append(xvfb)
-        wait_for(
-            lambda: os.path.exists(f"/tmp/.X11-unix/X{display}") or xvfb.poll() is not None,
-            10,
-            "the X server",
-        )
-        if xvfb.poll() is not None:
-            raise Failure("Xvfb did not start")
+        display = self.start_x_server()
 
         # Start the accessibility bus before the program: Qt looks for it once, at start.
         import pyatspi  # noqa: F401  (activates org.a11y.Bus and the registry)
@@ -161,6 +169,12 @@ class Session:
                     process.kill()
                     process.wait(timeout=5)
         shutil.rmtree(self.folder, ignore_errors=True)
+
+    def x_server_state(self):
+        xvfb = self.processes[0]
+        state = "running" if xvfb.poll() is None else f"ended with {xvfb.returncode}"
+        log_text = (self.folder / "xvfb.log").read_text(errors="replace")
+        return f"\nXvfb {state}; its log:\n{log_text}"
 
     def program_log(self):
         try:
@@ -261,7 +275,8 @@ class Program:
                 except Exception:
                     continue
             if self.session.app_process.poll() is not None:
-                raise Failure("the program ended at start:\n" + self.session.program_log())
+                raise Failure("the program ended at start:\n" + self.session.program_log() +
+                              self.session.x_server_state())
             return None
 
         self.application = wait_for(find_application, 20, "the program on the accessibility bus")
