@@ -95,6 +95,7 @@ class Session:
     def __init__(self, program):
         self.program = program
         self.processes = []
+        self.pipes = []
         self.folder = pathlib.Path(tempfile.mkdtemp(prefix="vantrel-e2e-"))
 
     def start_x_server(self):
@@ -106,8 +107,6 @@ class Session:
                 continue
             read_end, write_end = os.pipe()
             xvfb = subprocess.Popen(
-                # -noreset: a server that resets when its last client leaves
-                # writes to the pipe again, and fails once we have closed it.
                 ["Xvfb", f":{number}", "-displayfd", str(write_end), "-noreset", "-screen", "0",
                  "1024x768x24", "-nolisten", "tcp"],
                 stdout=subprocess.DEVNULL,
@@ -115,10 +114,18 @@ class Session:
                 pass_fds=(write_end,),
             )
             os.close(write_end)
-            ready, _, _ = select.select([read_end], [], [], 10)
-            answer = os.read(read_end, 16).decode().strip() if ready else ""
-            os.close(read_end)
-            if answer == str(number) and os.path.exists(f"/tmp/.X11-unix/X{number}"):
+            # The number and the line end come in two writes; the pipe stays
+            # open until the end, or the second write would kill the server.
+            answer = b""
+            end = time.monotonic() + 10
+            while not answer.endswith(b"\n") and time.monotonic() < end:
+                ready, _, _ = select.select([read_end], [], [], max(0, end - time.monotonic()))
+                chunk = os.read(read_end, 16) if ready else b""
+                if not chunk:
+                    break
+                answer += chunk
+            self.pipes.append(read_end)
+            if answer.strip() == str(number).encode() and os.path.exists(f"/tmp/.X11-unix/X{number}"):
                 self.processes.append(xvfb)
                 return number
             xvfb.terminate()
@@ -168,6 +175,8 @@ class Session:
                 except subprocess.TimeoutExpired:
                     process.kill()
                     process.wait(timeout=5)
+        for pipe in self.pipes:
+            os.close(pipe)
         shutil.rmtree(self.folder, ignore_errors=True)
 
     def x_server_state(self):
