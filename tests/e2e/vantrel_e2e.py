@@ -31,6 +31,10 @@ MESSAGE_TITLE = "Vantrel"
 ABOUT_TITLE = "关于"
 INSIDE_BUS = "VANTREL_E2E_PRIVATE_BUS"
 
+# pyatspi, imported only inside the private bus: importing it starts the
+# accessibility bus of whatever session it finds.
+atspi = None
+
 
 class Failure(Exception):
     pass
@@ -125,12 +129,14 @@ class Session:
                     break
                 answer += chunk
             self.pipes.append(read_end)
-            if answer.strip() == str(number).encode() and os.path.exists(f"/tmp/.X11-unix/X{number}"):
+            listening = os.path.exists(f"/tmp/.X11-unix/X{number}")
+            if answer.strip() == str(number).encode() and listening:
                 self.processes.append(xvfb)
                 return number
             xvfb.terminate()
             xvfb.wait(timeout=5)
-        raise Failure("Xvfb did not start: " + (self.folder / "xvfb.log").read_text(errors="replace"))
+        log_text = (self.folder / "xvfb.log").read_text(errors="replace")
+        raise Failure("Xvfb did not start: " + log_text)
 
     def start(self):
         display = self.start_x_server()
@@ -194,8 +200,6 @@ class Session:
 
 # --- Reading and driving the accessible tree -----------------------------------------------
 
-atspi = None
-
 
 def children(node):
     try:
@@ -235,7 +239,8 @@ def find_all(node, role=None, name=None, depth=8):
 def find_one(node, role, name, what=None):
     found = find_all(node, role, name)
     if len(found) != 1:
-        raise Failure(f"expected one {role} named {name!r} in {what or node.name!r}, found {len(found)}")
+        where = what or node.name
+        raise Failure(f"expected one {role} named {name!r} in {where!r}, found {len(found)}")
     return found[0]
 
 
@@ -311,7 +316,8 @@ class Program:
         if not find_all(page, "label") and not find_all(page, "text"):
             raise PageNotBuilt(caption)
         wait_for(lambda: showing(page), 5, f"page {caption!r}")
-        others = [p.name for p in find_all(self.main, "panel", depth=1) if p.name != caption and showing(p)]
+        panels = find_all(self.main, "panel", depth=1)
+        others = [p.name for p in panels if p.name != caption and showing(p)]
         if others:
             raise Failure(f"pages shown beside {caption!r}: {others}")
         return page
@@ -325,7 +331,8 @@ class Program:
     def no_message(self, within=0.5):
         time.sleep(within)
         if self.window(MESSAGE_TITLE):
-            raise Failure("a message box appeared: " + self.message_text(self.window(MESSAGE_TITLE)[0]))
+            text = self.message_text(self.window(MESSAGE_TITLE)[0])
+            raise Failure("a message box appeared: " + text)
 
     def message_text(self, box):
         return "\n".join(label.name for label in find_all(box, "label") if label.name)
@@ -359,9 +366,30 @@ def compute(program, page_caption, inputs, button, expected, choices=()):
     program.press(page, button)
     for name, text in expected.items():
         box = program.box(page, name)
-        wait_for(lambda: text_of(box) == text, 5, f"{text!r} in {name!r} (it shows {text_of(box)!r})")
+        wait_for(
+            lambda: text_of(box) == text, 5, f"{text!r} in {name!r} (it shows {text_of(box)!r})"
+        )
     program.no_message(0.2)
     log(f"ok   {page_caption}: {inputs} -> {expected}")
+
+
+CONTROL_ROLES = ("push button", "text", "check box", "radio button", "combo box")
+
+
+def every_control_named(program):
+    """A screen reader says something for every control of every page."""
+    unnamed = [
+        f"{node.getRoleName()} in {page.name!r}"
+        for page in find_all(program.main, "panel", depth=1)
+        for node in find_all(page, None)
+        if node.getRoleName() in CONTROL_ROLES and not node.name.strip()
+    ]
+    if unnamed:
+        raise Failure(f"controls without an accessible name: {unnamed}")
+    count = sum(
+        1 for node in find_all(program.main, None) if node.getRoleName() in CONTROL_ROLES
+    )
+    log(f"ok   all {count} controls of the main window have accessible names")
 
 
 def two_forces(program):
@@ -431,7 +459,8 @@ def vibration(program):
     picture = program.session.folder / "振动图像.bmp"
     program.press(page, "保存")
     dialog = wait_for(lambda: (program.window("保存图像") or [None])[0], 10, "the save dialog")
-    name_box = [box for box in find_all(dialog, "text") if box.getState().contains(atspi.STATE_EDITABLE)]
+    boxes = find_all(dialog, "text")
+    name_box = [box for box in boxes if box.getState().contains(atspi.STATE_EDITABLE)]
     if len(name_box) != 1:
         raise Failure(f"the save dialog has {len(name_box)} editable boxes")
     type_into(name_box[0], str(picture))
@@ -492,8 +521,18 @@ def about_window(program):
     log("ok   About window: Vantrel v1.0, closed with 确定")
 
 
-STEPS = [two_forces, linear_motion, circular_motion, mechanical_energy, work_and_power, vibration,
-         satellite, si_units, about_window]
+STEPS = [
+    every_control_named,
+    two_forces,
+    linear_motion,
+    circular_motion,
+    mechanical_energy,
+    work_and_power,
+    vibration,
+    satellite,
+    si_units,
+    about_window,
+]
 
 
 def main(argv):
@@ -502,6 +541,7 @@ def main(argv):
         return 2
     if os.environ.get(INSIDE_BUS) != "1":
         return run_inside_private_bus(argv)
+
     def out_of_time(signum, frame):
         raise Failure(f"the run took longer than {DEADLINE_SECONDS} s")
 
