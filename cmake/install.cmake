@@ -42,6 +42,6 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${PROJECT_HOMEPAGE_URL}")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "Vantrel helps secondary-school students with the standard problems of\nmechanics: forces, accelerated and circular motion, work and power,\nsatellites, vibration and SI units. It shows the formulas behind each\nresult and speaks Simplified Chinese.")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-noto-cjk)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wqy-microhei | fonts-noto-cjk")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, xdg-utils")
 include(CPack)

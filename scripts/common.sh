@@ -9,7 +9,7 @@ VANTREL_PACKAGES=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
     qt6-translations-l10n
-    fonts-noto-cjk
+    fonts-wqy-microhei fonts-noto-cjk
     # The tests validate the desktop entry and the AppStream metadata.
     desktop-file-utils appstream
     # The end-to-end test: a private X server and the accessibility bus.

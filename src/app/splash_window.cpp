@@ -1,6 +1,7 @@
 #include "app/splash_window.h"
 
 #include "app/main_window.h"
+#include "ui/png_image.h"
 
 #include <QPainter>
 #include <QScreen>
@@ -32,7 +33,8 @@ Frmfirst::Frmfirst(MainWindowFactory make_main_window)
 
     // A sharper copy for screens scaled to 150% and more.
     const bool dense = devicePixelRatioF() > 1.25;
-    logo_.load(dense ? QStringLiteral(":/icons/logo@2x.png") : QStringLiteral(":/icons/logo.png"));
+    logo_ = QPixmap::fromImage(ui::read_png(dense ? QStringLiteral(":/icons/logo@2x.png")
+                                                  : QStringLiteral(":/icons/logo.png")));
     if (dense)
         logo_.setDevicePixelRatio(2);
     // The logo covers the whole window, so nothing needs clearing underneath.

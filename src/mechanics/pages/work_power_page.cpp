@@ -19,7 +19,7 @@ using ui::Kind;
 constexpr int RADIANS = 0;
 constexpr int DEGREES = 1;
 
-constexpr int LINE_PITCH_PERCENT = 74;
+constexpr int LINE_PITCH_PERCENT = 88;
 
 // Twips inside the page. Row captions end where their boxes begin; the option
 // buttons have no caption of their own and stand just before "s=" and "v=".
@@ -50,8 +50,8 @@ constexpr ui::ControlSpec CONTROLS[] = {
     {Kind::ActionButton, "CurtButton1_13", {3360, 1860, 1695, 375}, u"计算", u"计算功和功率"},
     {Kind::WrapLabel,
      "Label26",
-     {2640, 195, 2295, 1005},
-     u"说明<br>W为功，P为功率，F为力，s为力方向上的位移，t为时间，v为瞬时速度，α为力和位移的夹角。",
+     {2640, 240, 2295, 960},
+     u"说明：W为功，P为功率，F为力，s为力方向上的位移，t为时间，v为瞬时速度，α为力和位移的夹角。",
      u"说明：W为功，P为功率，F为力，s为力方向上的位移，t为时间，v为瞬时速度，α为力和位移的夹角。"},
 };
 
@@ -75,9 +75,10 @@ WorkPowerPage::WorkPowerPage(std::shared_ptr<ui::Services> services, bool &angle
     connect(units, &QComboBox::activated, this, &WorkPowerPage::angle_unit_chosen);
     connect(units, &QComboBox::currentIndexChanged, this, &WorkPowerPage::angle_unit_chosen);
 
-    // The note's lines stand close, near the pitch of the face the page was drawn
-    // in: with the CJK face's own line gap its five lines would reach the boxes.
+    // The note's lines stand a little closer than the CJK face's own line gap,
+    // so that its four lines end above the boxes.
     auto *note = ui::child<QLabel>(this, "Label26");
+    note->setTextFormat(Qt::RichText);
     note->setText(QStringLiteral("<p style=\"line-height:%1%\">%2</p>")
                       .arg(LINE_PITCH_PERCENT)
                       .arg(note->text()));
