@@ -6,6 +6,7 @@
 // VANTREL_SESSION_EVENTS sets another number of events (slow sanitizer builds).
 #include "app/about_window.h"
 #include "app/main_window.h"
+#include "graph/graph_surface.h"
 #include "support/fake_services.h"
 #include "ui/application_setup.h"
 
@@ -332,14 +333,18 @@ private:
 
     Event next_event();
     void run(Event &event);
-    QString check(const Event &event, const QList<QString> &before, bool angle_before);
+    QString check(int number, const Event &event, const QList<QString> &before, bool angle_before);
     QString history() const;
+    std::size_t picture_hash() const;
 
     std::shared_ptr<test::FakeServices> services_;
     std::unique_ptr<app::Frmload> window_;
     std::array<PageControls, app::Frmload::PAGE_COUNT> pages_;
     QList<QLineEdit *> all_boxes_;
     QHash<QLineEdit *, int> owner_;
+    graph::GraphSurface *picture_ = nullptr;
+    int picture_page_ = -1;
+    std::size_t picture_hash_ = 0;
     QHash<QLineEdit *, QString> typed_text_;
     QSet<QString> texts_;
     QTemporaryDir folder_;
@@ -388,6 +393,11 @@ void RandomSessionTest::initTestCase()
             controls.boxes.append(box);
             all_boxes_.append(box);
             owner_.insert(box, n);
+        }
+        if (auto *picture = page->findChild<graph::GraphSurface *>()) {
+            picture_ = picture;
+            picture_page_ = n;
+            picture_hash_ = picture_hash();
         }
         controls.ticks = page->findChildren<QCheckBox *>();
         controls.options = page->findChildren<QRadioButton *>();
@@ -621,7 +631,7 @@ void RandomSessionTest::run(Event &event)
     }
 }
 
-QString RandomSessionTest::check(const Event &event, const QList<QString> &before,
+QString RandomSessionTest::check(int number, const Event &event, const QList<QString> &before,
                                  bool angle_before)
 {
     // Result boxes change only on their own page's action; typing changes the
@@ -661,6 +671,16 @@ QString RandomSessionTest::check(const Event &event, const QList<QString> &befor
                 .arg(shown_page_);
     }
 
+    // The graph stays as drawn until its own page plots again: compared after
+    // every navigation and every tenth event, where a full comparison is cheap.
+    if (picture_) {
+        if (event.page == picture_page_)
+            picture_hash_ = picture_hash();
+        else if ((event.kind == Kind::Navigate || number % 10 == 0) &&
+                 picture_hash() != picture_hash_)
+            return QStringLiteral("the graph changed");
+    }
+
     if (window_->angle_in_radians() != angle_before && event.kind != Kind::List)
         return QStringLiteral("the angle unit changed");
 
@@ -687,6 +707,12 @@ QString RandomSessionTest::check(const Event &event, const QList<QString> &befor
         }
     }
     return {};
+}
+
+std::size_t RandomSessionTest::picture_hash() const
+{
+    const QImage image = picture_->take_image();
+    return qHash(QByteArrayView(image.constBits(), image.sizeInBytes()));
 }
 
 QString RandomSessionTest::history() const
@@ -721,7 +747,7 @@ void RandomSessionTest::long_session()
         history_.push_back(QStringLiteral("%1: %2").arg(n).arg(event.description));
         if (history_.size() > HISTORY)
             history_.pop_front();
-        const QString problem = check(event, before, angle_before);
+        const QString problem = check(n, event, before, angle_before);
         if (!problem.isEmpty())
             QFAIL(qPrintable(QStringLiteral("event %1: %2\n%3").arg(n).arg(problem, history())));
 
