@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QScreen>
 
 namespace app {
 
@@ -115,14 +114,7 @@ bool Frmabout::eventFilter(QObject *watched, QEvent *event)
 
 void Frmabout::showEvent(QShowEvent *event)
 {
-    if (!centred_) {
-        centred_ = true;
-        if (const QScreen *screen = this->screen()) {
-            QRect frame = frameGeometry();
-            frame.moveCenter(screen->availableGeometry().center());
-            move(frame.topLeft());
-        }
-    }
+    ui::centre_on_first_show(this, centred_);
     QWidget::showEvent(event);
 }
 

@@ -19,7 +19,6 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 
 #include <exception>
 
@@ -225,14 +224,7 @@ void Frmload::open_help()
 
 void Frmload::showEvent(QShowEvent *event)
 {
-    if (!centred_) {
-        centred_ = true;
-        if (const QScreen *screen = this->screen()) {
-            QRect frame = frameGeometry();
-            frame.moveCenter(screen->availableGeometry().center());
-            move(frame.topLeft());
-        }
-    }
+    ui::centre_on_first_show(this, centred_);
     QWidget::showEvent(event);
 }
 

@@ -1,10 +1,10 @@
 #include "app/splash_window.h"
 
 #include "app/main_window.h"
+#include "ui/controls.h"
 #include "ui/png_image.h"
 
 #include <QPainter>
-#include <QScreen>
 #include <QTimer>
 
 namespace app {
@@ -71,14 +71,7 @@ void Frmfirst::paintEvent(QPaintEvent *)
 
 void Frmfirst::showEvent(QShowEvent *event)
 {
-    if (!centred_) {
-        centred_ = true;
-        if (const QScreen *screen = this->screen()) {
-            QRect frame = geometry();
-            frame.moveCenter(screen->availableGeometry().center());
-            move(frame.topLeft());
-        }
-    }
+    ui::centre_on_first_show(this, centred_);
     QWidget::showEvent(event);
 }
 

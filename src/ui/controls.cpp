@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 
 namespace ui {
 
@@ -123,6 +124,24 @@ void press_on_enter(QWidget *parent, QAbstractButton *action)
                 action->click();
         });
     }
+}
+
+void centre_on_first_show(QWidget *window, bool &centred)
+{
+    if (centred)
+        return;
+    centred = true;
+    if (const QScreen *screen = window->screen()) {
+        QRect frame = window->frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        window->move(frame.topLeft());
+    }
+}
+
+void set_line_pitch(QLabel *label, const QString &html, int percent)
+{
+    label->setTextFormat(Qt::RichText);
+    label->setText(QStringLiteral("<p style=\"line-height:%1%\">%2</p>").arg(percent).arg(html));
 }
 
 } // namespace ui

@@ -10,6 +10,7 @@
 #include <span>
 #include <string_view>
 
+class QLabel;
 class QLineEdit;
 class QAbstractButton;
 
@@ -72,5 +73,13 @@ void set_focus_order(QWidget *parent, std::initializer_list<const char *> names)
 
 // Enter or keypad Enter in any editable number box of `parent` presses `action`.
 void press_on_enter(QWidget *parent, QAbstractButton *action);
+
+// Moves a window that is about to be shown for the first time to the centre
+// of its screen. Call from showEvent; later shows keep where the user put it.
+void centre_on_first_show(QWidget *window, bool &centred);
+
+// Sets a wrapped label's lines closer than the CJK face's own line gap, so a
+// note keeps to the place the page gives it. `html` is the label's rich text.
+void set_line_pitch(QLabel *label, const QString &html, int percent);
 
 } // namespace ui

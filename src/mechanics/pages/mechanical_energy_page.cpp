@@ -116,10 +116,7 @@ private:
 // into the button below it.
 void set_tight_lines(QLabel *label)
 {
-    label->setTextFormat(Qt::RichText);
-    label->setText(QStringLiteral("<p style=\"line-height:%1%\">%2</p>")
-                       .arg(LINE_PITCH_PERCENT)
-                       .arg(label->text().toHtmlEscaped()));
+    ui::set_line_pitch(label, label->text().toHtmlEscaped(), LINE_PITCH_PERCENT);
 }
 
 } // namespace

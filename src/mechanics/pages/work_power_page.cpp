@@ -78,10 +78,7 @@ WorkPowerPage::WorkPowerPage(std::shared_ptr<ui::Services> services, bool &angle
     // The note's lines stand a little closer than the CJK face's own line gap,
     // so that its four lines end above the boxes.
     auto *note = ui::child<QLabel>(this, "Label26");
-    note->setTextFormat(Qt::RichText);
-    note->setText(QStringLiteral("<p style=\"line-height:%1%\">%2</p>")
-                      .arg(LINE_PITCH_PERCENT)
-                      .arg(note->text()));
+    ui::set_line_pitch(note, note->text(), LINE_PITCH_PERCENT);
 
     // toggled also follows the arrow keys and a check made by the program, so the
     // boxes always match the selected button.
