@@ -15,6 +15,7 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -249,29 +250,37 @@ void EdgeInputTest::save_into_a_folder_that_vanished()
     QVERIFY(window.page(5)->isVisible());
 }
 
+// As the program runs it: the main window is deleted when closed, the About
+// window has no owner. The About window works on alone and, when it closes,
+// the program ends.
 void EdgeInputTest::about_window_outlives_the_main_window()
 {
     QApplication::setQuitOnLastWindowClosed(true);
     auto services = std::make_shared<test::FakeServices>();
-    app::Frmload window(services);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    array_button(&window, 8)->click();
-    QPointer<app::Frmabout> about = window.about_window();
+    QPointer<app::Frmload> window = new app::Frmload(services);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    array_button(window, 8)->click();
+    QPointer<app::Frmabout> about = window->about_window();
     QVERIFY(about && about->isVisible());
 
     bool alive_with_about_alone = false;
-    QTimer::singleShot(0, &window, [&window] { window.close(); });
+    QTimer::singleShot(0, window, [window] { window->close(); });
     QTimer::singleShot(300, [&] {
-        alive_with_about_alone = !window.isVisible() && about && about->isVisible();
-        if (about)
-            about->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+        alive_with_about_alone = window.isNull() && about && about->isVisible();
+        if (!about)
+            return;
+        QTest::mouseClick(about->findChild<QLabel *>(QStringLiteral("Label4")), Qt::LeftButton);
+        about->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
     });
     // Should closing the About window not end the program, stop waiting.
     QTimer::singleShot(10'000, [] { QCoreApplication::exit(1); });
     const int code = QApplication::exec();
 
     QVERIFY2(alive_with_about_alone, "the program ended with the main window");
+    QCOMPARE(services->opened.size(), 1);
+    QCOMPARE(services->opened.first().scheme(), QStringLiteral("mailto"));
     QCOMPARE(code, 0);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(about.isNull());
