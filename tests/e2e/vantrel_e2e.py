@@ -294,18 +294,14 @@ class Program:
             return None
 
         self.application = wait_for(find_application, 20, "the program on the accessibility bus")
-        # The splash, if it is seen, comes first and goes when the main window comes.
-        first_windows = wait_for(self.windows, 20, "the first window")
-        splash = [w for w in first_windows if w.name != MAIN_TITLE]
+        # The splash comes first, without a title, and goes when the main window comes.
+        first = [w.name for w in wait_for(self.windows, 20, "the first window")]
+        if first != [""]:
+            raise Failure(f"the first windows are {first}, not the splash")
         self.main = wait_for(lambda: (self.window(MAIN_TITLE) or [None])[0], 20, "the main window")
         seconds = time.monotonic() - self.session.started
-        if splash:
-            wait_for(lambda: not [w for w in self.windows() if w.name != MAIN_TITLE], 5,
-                     "the splash to go")
-            log(f"ok   splash, then the main window after {seconds:.2f} s")
-        else:
-            log(f"ok   main window after {seconds:.2f} s (no splash seen first)")
-        self.pages = [p for p in find_all(self.main, "panel", depth=1)]
+        wait_for(lambda: [w.name for w in self.windows()] == [MAIN_TITLE], 5, "the splash to go")
+        log(f"ok   splash, then the main window {seconds:.2f} s after the start")
 
     def page(self, caption):
         return find_one(self.main, "panel", caption, MAIN_TITLE)
