@@ -18,41 +18,41 @@ int pixels(int twips)
     return (twips + TWIPS_PER_PIXEL / 2) / TWIPS_PER_PIXEL;
 }
 
-QLineEdit *make_box(QWidget *parent, const ControlSpec &spec)
+QLineEdit *make_box(QWidget *parent, const ControlSpec &entry)
 {
     auto *box = new QLineEdit(parent);
     // Boxes are 18 px high: the frame must not eat the digits.
     box->setTextMargins(0, 0, 0, 0);
-    box->setReadOnly(spec.kind == Kind::LockedBox);
-    box->setEnabled(spec.kind != Kind::DisabledBox);
+    box->setReadOnly(entry.kind == Kind::LockedBox);
+    box->setEnabled(entry.kind != Kind::DisabledBox);
     return box;
 }
 
-QWidget *make_control(QWidget *parent, const ControlSpec &spec)
+QWidget *make_control(QWidget *parent, const ControlSpec &entry)
 {
-    const QString text = qstr(spec.text);
-    switch (spec.kind) {
+    const QString text = qstr(entry.text);
+    switch (entry.kind) {
     case Kind::InputBox:
     case Kind::LockedBox:
     case Kind::DisabledBox:
-        return make_box(parent, spec);
+        return make_box(parent, entry);
     case Kind::Label:
     case Kind::WrapLabel: {
         auto *label = new QLabel(text, parent);
-        label->setWordWrap(spec.kind == Kind::WrapLabel);
+        label->setWordWrap(entry.kind == Kind::WrapLabel);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setTextFormat(text.contains(u'<') ? Qt::RichText : Qt::PlainText);
-        if (spec.point_size > 0) {
+        if (entry.point_size > 0) {
             QFont font = label->font();
-            font.setPointSizeF(spec.point_size);
+            font.setPointSizeF(entry.point_size);
             label->setFont(font);
         }
         return label;
     }
     case Kind::Formula:
-        return new FormulaLabel(text, spec.point_size, parent);
+        return new FormulaLabel(text, entry.point_size, parent);
     case Kind::RowCaption: {
-        auto *caption = new FormulaLabel(text, spec.point_size, parent);
+        auto *caption = new FormulaLabel(text, entry.point_size, parent);
         caption->setAlignment(Qt::AlignRight);
         return caption;
     }
@@ -60,7 +60,7 @@ QWidget *make_control(QWidget *parent, const ControlSpec &spec)
         return new QCheckBox(text, parent);
     case Kind::RadioButton: {
         auto *radio = new QRadioButton(text, parent);
-        radio->setChecked(spec.checked);
+        radio->setChecked(entry.checked);
         return radio;
     }
     case Kind::ActionButton:
@@ -86,18 +86,18 @@ QString qstr(std::u16string_view text)
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-void build_controls(QWidget *parent, std::span<const ControlSpec> specs)
+void build_controls(QWidget *parent, std::span<const ControlSpec> entries)
 {
-    for (const ControlSpec &spec : specs) {
-        QWidget *control = make_control(parent, spec);
-        control->setObjectName(QString::fromLatin1(spec.name));
-        control->setGeometry(to_pixels(spec.at));
-        QString accessible = qstr(spec.accessible);
+    for (const ControlSpec &entry : entries) {
+        QWidget *control = make_control(parent, entry);
+        control->setObjectName(QString::fromLatin1(entry.name));
+        control->setGeometry(to_pixels(entry.at));
+        QString accessible = qstr(entry.accessible);
         if (accessible.isEmpty()) {
             if (auto *formula = qobject_cast<FormulaLabel *>(control))
                 accessible = formula->plainText();
             else
-                accessible = qstr(spec.text);
+                accessible = qstr(entry.text);
         }
         control->setAccessibleName(accessible);
     }

@@ -58,7 +58,7 @@ struct ControlSpec {
 QString qstr(std::u16string_view text);
 
 // Creates every control of the table as a child of `parent`, in table order.
-void build_controls(QWidget *parent, std::span<const ControlSpec> specs);
+void build_controls(QWidget *parent, std::span<const ControlSpec> entries);
 
 // The named child; the table guarantees it exists.
 template <class T> T *child(const QWidget *parent, const char *name)
