@@ -14,32 +14,20 @@
 using test::box;
 using test::button;
 using test::click;
-using test::control;
-using test::type;
 
 class EnergyWorkPagesTest : public QObject {
     Q_OBJECT
 private slots:
     void init();
-    void cleanup() { window_.reset(); }
     void explanation_toggle_data();
     void explanation_toggle();
-    void note_lies_above_the_captions();
     void captions_fit_their_places();
     void work_power_through_the_page_data();
     void work_power_through_the_page();
-    void failing_click_leaves_the_results();
-    void unit_list_sets_the_angle_unit();
-    void option_buttons_enable_their_boxes();
 
 private:
     QWidget *energy() const { return window_->page(3); }
     QWidget *work() const { return window_->page(4); }
-    // Types the boxes; the box that the mode disables is typed while enabled.
-    void fill(bool average, const QString &force, const QString &angle, const QString &displacement,
-              const QString &speed, const QString &time);
-    // Picks an item of the unit list with the keyboard: Home first, End last.
-    void pick_unit(int index);
 
     std::shared_ptr<test::FakeServices> services_;
     std::unique_ptr<app::Frmload> window_;
@@ -53,69 +41,34 @@ void EnergyWorkPagesTest::init()
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
 }
 
-void EnergyWorkPagesTest::fill(bool average, const QString &force, const QString &angle,
-                               const QString &displacement, const QString &speed,
-                               const QString &time)
-{
-    click(button(work(), "Option6"));
-    type(box(work(), "Text19"), speed);
-    click(button(work(), "Option5"));
-    type(box(work(), "Text18"), displacement);
-    click(button(work(), average ? "Option5" : "Option6"));
-    type(box(work(), "Text16"), force);
-    type(box(work(), "Text17"), angle);
-    type(box(work(), "Text20"), time);
-}
-
-void EnergyWorkPagesTest::pick_unit(int index)
-{
-    auto *units = control<QComboBox>(work(), "Combo1");
-    units->setFocus();
-    QTest::keyClick(units, index == 0 ? Qt::Key_Home : Qt::Key_End);
-    QCOMPARE(units->currentIndex(), index);
-}
-
 void EnergyWorkPagesTest::explanation_toggle_data()
 {
-    // B: a click on the button, N: a click on the note, L: leaving the page and
-    // coming back.
-    QTest::addColumn<QString>("steps");
+    // Clicks on the named controls once the energy page is shown; Label20 is
+    // the note itself.
+    QTest::addColumn<QString>("clicks");
     QTest::addColumn<bool>("shown");
     QTest::newRow("start") << "" << false;
-    QTest::newRow("two clicks return to the start") << "BB" << false;
-    QTest::newRow("a click on the note hides it") << "BN" << false;
-    QTest::newRow("the button shows it again") << "BNB" << true;
-    QTest::newRow("the page keeps a shown note") << "BL" << true;
+    QTest::newRow("two clicks return to the start") << "CurtButton1_12 CurtButton1_12" << false;
+    QTest::newRow("a click on the note hides it") << "CurtButton1_12 Label20" << false;
+    QTest::newRow("the button shows it again") << "CurtButton1_12 Label20 CurtButton1_12" << true;
+    QTest::newRow("the page keeps a shown note, above the captions")
+        << "CurtButton1_12 CurtButton1_4 CurtButton1_3" << true;
 }
 
 void EnergyWorkPagesTest::explanation_toggle()
 {
-    QFETCH(QString, steps);
+    QFETCH(QString, clicks);
     QFETCH(bool, shown);
-    click(button(window_.get(), "CurtButton1_3"));
-    auto *note = control<QLabel>(energy(), "Label20");
-    QAbstractButton *toggle = button(energy(), "CurtButton1_12");
-    for (const QChar step : steps) {
-        if (step == u'B') {
-            click(toggle);
-        } else if (step == u'N') {
-            QTest::mouseClick(note, Qt::LeftButton, {}, QPoint(note->width() / 2, 4));
-        } else {
-            click(button(window_.get(), "CurtButton1_4"));
-            click(button(window_.get(), "CurtButton1_3"));
-        }
+    for (const QString &name : ("CurtButton1_3 " + clicks).split(' ', Qt::SkipEmptyParts)) {
+        auto *target = test::control<QWidget>(window_.get(), name);
+        QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(target->width() / 2, 4));
     }
+    auto *note = test::control<QLabel>(energy(), "Label20");
     const QString caption = shown ? QStringLiteral("关闭说明") : QStringLiteral("查看说明");
     QCOMPARE(note->isVisible(), shown);
-    QCOMPARE(toggle->text(), caption);
-    QCOMPARE(toggle->accessibleName(), caption);
-}
-
-void EnergyWorkPagesTest::note_lies_above_the_captions()
-{
-    click(button(window_.get(), "CurtButton1_3"));
-    click(button(energy(), "CurtButton1_12"));
-    auto *note = control<QLabel>(energy(), "Label20");
+    QCOMPARE(button(energy(), "CurtButton1_12")->text(), caption);
+    if (!shown)
+        return;
     // Later siblings are drawn above earlier ones: nothing after the note may
     // reach into it.
     const QObjectList siblings = energy()->children();
@@ -137,11 +90,9 @@ void EnergyWorkPagesTest::captions_fit_their_places()
     // Fractions and scripts must not be cut at their edges, one-line captions
     // must not run into the next control, wrapped ones must keep their last line.
     for (QWidget *page : {energy(), work()}) {
-        for (auto *formula : page->findChildren<ui::FormulaLabel *>()) {
-            const QSize needed = formula->sizeHint();
-            QVERIFY2(needed.width() <= formula->width() && needed.height() <= formula->height(),
+        for (auto *formula : page->findChildren<ui::FormulaLabel *>())
+            QVERIFY2(formula->sizeHint().boundedTo(formula->size()) == formula->sizeHint(),
                      qPrintable(formula->objectName()));
-        }
         for (auto *label : page->findChildren<QLabel *>()) {
             const bool fits = label->wordWrap()
                                   ? label->heightForWidth(label->width()) <= label->height()
@@ -153,97 +104,51 @@ void EnergyWorkPagesTest::captions_fit_their_places()
 
 void EnergyWorkPagesTest::work_power_through_the_page_data()
 {
-    // unit: the item picked in the list, -1 for none.
-    QTest::addColumn<bool>("average");
-    QTest::addColumn<int>("unit");
-    QTest::addColumn<QStringList>("boxes"); // F, α, s, v, t
-    QTest::addColumn<QString>("work");
-    QTest::addColumn<QString>("power");
-    QTest::newRow("average, radians") << true << 0 << QStringList{"10", "0", "5", "", "2"} << "50"
-                                      << "25";
-    QTest::newRow("average, degrees") << true << 1 << QStringList{"10", "60", "5", "", "2"} << "25"
-                                      << "12.5";
+    // Once F = 10, α = 0, s = 5, t = 2 gave W = 50 and P = 25: the steps (a click,
+    // typing as Text17=60, a pick in the unit list, -1 for none), then W and P.
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QStringList>("results");
+    const QStringList radians = {"-47.6206490207578", "-23.8103245103789"};
+    const QStringList kept = {"50", "25"};
     QTest::newRow("instantaneous, degrees")
-        << false << 1 << QStringList{"10", "60", "", "3", "2"} << "30.0000000000001"
-        << "15";
-    QTest::newRow("nothing picked: radians")
-        << true << -1 << QStringList{"10", "60", "5", "", "2"} << "-47.6206490207578"
-        << "-23.8103245103789";
-    QTest::newRow("letters in v, average")
-        << true << -1 << QStringList{"10", "0", "5", "abc", "2"} << "50"
-        << "25";
+        << "Option6 Text19=3 Text17=60 Combo1=1" << QStringList{"30.0000000000001", "15"};
+    QTest::newRow("nothing picked: radians") << "Text17=60" << radians;
+    QTest::newRow("degrees, then radians") << "Text17=60 Combo1=1 Combo1=0" << radians;
+    QTest::newRow("no pick keeps degrees")
+        << "Text17=60 Combo1=1 Combo1=-1" << QStringList{"25", "12.5"};
+    QTest::newRow("back to average, s kept") << "Option6 Text19=3 Option5" << kept;
+    // Failures end the click silently and leave the results as they were.
+    QTest::newRow("instantaneous, t = 0") << "Option6 Text19=3 Text20=0" << kept;
+    QTest::newRow("letters in α") << "Text17=abc" << kept;
 }
 
 void EnergyWorkPagesTest::work_power_through_the_page()
 {
-    QFETCH(bool, average);
-    QFETCH(int, unit);
-    QFETCH(QStringList, boxes);
-    QFETCH(QString, work);
-    QFETCH(QString, power);
-    click(button(window_.get(), "CurtButton1_4"));
-    fill(average, boxes[0], boxes[1], boxes[2], boxes[3], boxes[4]);
-    if (unit >= 0)
-        pick_unit(unit);
-    QCOMPARE(window_->angle_in_radians(), unit != 1);
-    click(button(this->work(), "CurtButton1_13"));
-    QCOMPARE(box(this->work(), "Text21")->text(), work);
-    QCOMPARE(box(this->work(), "Text22")->text(), power);
-}
-
-void EnergyWorkPagesTest::failing_click_leaves_the_results()
-{
-    click(button(window_.get(), "CurtButton1_4"));
-    fill(true, "10", "0", "5", "3", "2");
-    click(button(work(), "CurtButton1_13"));
-    const struct {
-        bool average;
-        const char *force, *angle, *time;
-    } failures[] = {{false, "10", "0", "0"}, {true, "10", "abc", "2"}, {false, "10N", "0", "2"}};
-    for (const auto &failure : failures) {
-        fill(failure.average, failure.force, failure.angle, "5", "3", failure.time);
-        click(button(work(), "CurtButton1_13"));
-        QCOMPARE(box(work(), "Text21")->text(), QStringLiteral("50"));
-        QCOMPARE(box(work(), "Text22")->text(), QStringLiteral("25"));
-    }
-    QVERIFY(services_->messages.isEmpty());
-}
-
-void EnergyWorkPagesTest::unit_list_sets_the_angle_unit()
-{
-    click(button(window_.get(), "CurtButton1_4"));
-    auto *units = control<QComboBox>(work(), "Combo1");
+    QFETCH(QString, steps);
+    QFETCH(QStringList, results);
+    auto *units = test::control<QComboBox>(work(), "Combo1");
     QCOMPARE(units->currentIndex(), -1);
-    QCOMPARE(units->itemText(0), QStringLiteral("弧度制"));
-    QCOMPARE(units->itemText(1), QStringLiteral("角度制"));
-    QVERIFY(window_->angle_in_radians());
-    pick_unit(1);
-    click(button(window_.get(), "CurtButton1_0"));
-    click(button(window_.get(), "CurtButton1_4"));
-    QVERIFY(!window_->angle_in_radians());
-    units->setCurrentIndex(-1); // no pick: the unit stays
-    QVERIFY(!window_->angle_in_radians());
-    pick_unit(0);
-    QVERIFY(window_->angle_in_radians());
-}
-
-void EnergyWorkPagesTest::option_buttons_enable_their_boxes()
-{
-    click(button(window_.get(), "CurtButton1_4"));
-    QLineEdit *s = box(work(), "Text18");
-    QLineEdit *v = box(work(), "Text19");
-    type(s, "5");
-    // Each step: the button clicked, then whether s (and not v) is enabled.
-    const std::pair<const char *, bool> steps[] = {
-        {nullptr, true}, {"Option6", false}, {"Option6", false}, {"Option5", true}};
-    for (const auto &[option, s_enabled] : steps) {
-        if (option)
-            click(button(work(), option));
-        QCOMPARE(button(work(), "Option5")->isChecked(), s_enabled);
-        QCOMPARE(s->isEnabled(), s_enabled);
-        QCOMPARE(v->isEnabled(), !s_enabled);
+    const QString compute = " CurtButton1_13 ";
+    steps = "CurtButton1_4 Text16=10 Text17=0 Text18=5 Text20=2" + compute + steps + compute;
+    for (const QString &step : steps.split(' ', Qt::SkipEmptyParts)) {
+        const QString name = step.section('=', 0, 0), text = step.section('=', 1);
+        if (name.startsWith("Text")) {
+            test::type(box(work(), name), text);
+        } else if (name != "Combo1") {
+            click(button(window_.get(), name));
+        } else if (text == "-1") {
+            units->setCurrentIndex(-1); // not a user's pick: the unit stays
+        } else {
+            units->setFocus(); // Home picks the first item, End the last
+            QTest::keyClick(units, text == "0" ? Qt::Key_Home : Qt::Key_End);
+        }
+        // The option buttons enable the box of the chosen mode only.
+        const bool average = button(work(), "Option5")->isChecked();
+        QCOMPARE(box(work(), "Text18")->isEnabled(), average);
+        QCOMPARE(box(work(), "Text19")->isEnabled(), !average);
     }
-    QCOMPARE(s->text(), QStringLiteral("5"));
+    QCOMPARE((QStringList{box(work(), "Text21")->text(), box(work(), "Text22")->text()}), results);
+    QVERIFY(services_->messages.isEmpty());
 }
 
 int main(int argc, char *argv[])
