@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QIcon>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPushButton>
 
 namespace app {
@@ -73,7 +72,7 @@ Frmabout::Frmabout(std::shared_ptr<ui::Services> services)
     palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
     Label4->setPalette(palette);
     Label4->setCursor(Qt::PointingHandCursor);
-    Label4->installEventFilter(this);
+    ui::on_left_click(Label4, [this] { open_mail_link(); });
 
     // The load step. A screen reader reads the line as shown.
     auto *version = ui::child<QLabel>(frame, "Label1");
@@ -97,19 +96,6 @@ void Frmabout::make_topmost()
 void Frmabout::open_mail_link()
 {
     services_->open_url(QUrl(QStringLiteral("mailto:") + MAIL_ADDRESS));
-}
-
-bool Frmabout::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == Label4 && event->type() == QEvent::MouseButtonRelease) {
-        const auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->button() == Qt::LeftButton &&
-            Label4->rect().contains(mouse->position().toPoint())) {
-            open_mail_link();
-            return true;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void Frmabout::showEvent(QShowEvent *event)

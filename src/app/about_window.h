@@ -27,7 +27,6 @@ public:
     void open_mail_link();
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:

@@ -43,27 +43,25 @@ QRect frame_pixels()
     return ui::to_pixels(FRAME);
 }
 
-// Pixel positions of the rules across the table, frame included, in order.
+// Pixel positions of the rules across the table, the frame's two edges included.
+template <std::size_t N> std::array<int, N + 2> edges(int first, const int (&rules)[N], int last)
+{
+    std::array<int, N + 2> result{};
+    result.front() = first;
+    for (std::size_t i = 0; i < N; ++i)
+        result[i + 1] = pixels(rules[i]);
+    result.back() = last;
+    return result;
+}
+
 std::array<int, SiUnitsPage::ROWS + 1> row_edges()
 {
-    const QRect frame = frame_pixels();
-    std::array<int, SiUnitsPage::ROWS + 1> edges{};
-    edges.front() = frame.top();
-    for (std::size_t i = 0; i < std::size(ROW_RULES); ++i)
-        edges[i + 1] = pixels(ROW_RULES[i]);
-    edges.back() = frame.bottom();
-    return edges;
+    return edges(frame_pixels().top(), ROW_RULES, frame_pixels().bottom());
 }
 
 std::array<int, SiUnitsPage::COLUMNS + 1> column_edges()
 {
-    const QRect frame = frame_pixels();
-    std::array<int, SiUnitsPage::COLUMNS + 1> edges{};
-    edges.front() = frame.left();
-    for (std::size_t i = 0; i < std::size(COLUMN_RULES); ++i)
-        edges[i + 1] = pixels(COLUMN_RULES[i]);
-    edges.back() = frame.right();
-    return edges;
+    return edges(frame_pixels().left(), COLUMN_RULES, frame_pixels().right());
 }
 
 // The rules, one pixel wide in the window-text colour, under the cell texts.

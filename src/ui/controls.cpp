@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -69,6 +70,31 @@ QWidget *make_control(QWidget *parent, const ControlSpec &entry)
     return nullptr;
 }
 
+class LeftClickFilter : public QObject {
+public:
+    LeftClickFilter(QWidget *widget, std::function<void()> action)
+        : QObject(widget), widget_(widget), action_(std::move(action))
+    {}
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == widget_ && event->type() == QEvent::MouseButtonRelease) {
+            const auto *mouse = static_cast<QMouseEvent *>(event);
+            if (mouse->button() == Qt::LeftButton &&
+                widget_->rect().contains(mouse->position().toPoint())) {
+                action_();
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QWidget *widget_;
+    std::function<void()> action_;
+};
+
 } // namespace
 
 QRect to_pixels(Twips twips)
@@ -124,6 +150,11 @@ void press_on_enter(QWidget *parent, QAbstractButton *action)
                 action->click();
         });
     }
+}
+
+void on_left_click(QWidget *widget, std::function<void()> action)
+{
+    widget->installEventFilter(new LeftClickFilter(widget, std::move(action)));
 }
 
 void centre_on_first_show(QWidget *window, bool &centred)

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
 #include <initializer_list>
 #include <span>
 #include <string_view>
@@ -73,6 +74,10 @@ void set_focus_order(QWidget *parent, std::initializer_list<const char *> names)
 
 // Enter or keypad Enter in any editable number box of `parent` presses `action`.
 void press_on_enter(QWidget *parent, QAbstractButton *action);
+
+// Runs `action` when the left button is released over `widget`: labels that
+// act like links or close themselves when clicked.
+void on_left_click(QWidget *widget, std::function<void()> action);
 
 // Moves a window that is about to be shown for the first time to the centre
 // of its screen. Call from showEvent; later shows keep where the user put it.

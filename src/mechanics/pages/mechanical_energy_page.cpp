@@ -4,7 +4,6 @@
 
 #include <QFontMetricsF>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 
@@ -144,7 +143,7 @@ MechanicalEnergyPage::MechanicalEnergyPage(std::shared_ptr<ui::Services> service
     note_->setContentsMargins(2, 1, 2, 1);
     note_->raise();
     note_->hide();
-    note_->installEventFilter(this);
+    ui::on_left_click(note_, [this] { hide_note(); });
 }
 
 void MechanicalEnergyPage::toggle_explanation()
@@ -168,19 +167,6 @@ void MechanicalEnergyPage::hide_note()
     note_->hide();
     note_button_->setText(ui::qstr(SHOW_NOTE));
     note_button_->setAccessibleName(ui::qstr(SHOW_NOTE));
-}
-
-bool MechanicalEnergyPage::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == note_ && event->type() == QEvent::MouseButtonRelease) {
-        const auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->button() == Qt::LeftButton &&
-            note_->rect().contains(mouse->position().toPoint())) {
-            hide_note();
-            return true;
-        }
-    }
-    return TopicPage::eventFilter(watched, event);
 }
 
 } // namespace pages

@@ -16,12 +16,9 @@ public:
     // "查看说明" / "关闭说明": shows or hides the note on the symbols.
     void toggle_explanation();
 
-protected:
-    // A click on the note hides it.
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     void show_note();
+    // Also what a click on the note does.
     void hide_note();
 
     QLabel *note_ = nullptr;
