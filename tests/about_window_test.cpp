@@ -4,7 +4,7 @@
 #include "app/main_window.h"
 #include "support/fake_services.h"
 #include "support/gui.h"
-#include "ui/application_setup.h"
+#include "support/gui_main.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -109,12 +109,6 @@ void AboutWindowTest::one_at_a_time_and_built_again_after_ok()
     QVERIFY(second && second->isVisible());
 }
 
-int main(int argc, char *argv[])
-{
-    QApplication application(argc, argv);
-    ui::setup_application(application);
-    AboutWindowTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+VANTREL_GUI_TEST_MAIN(AboutWindowTest)
 
 #include "about_window_test.moc"

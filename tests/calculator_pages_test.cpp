@@ -3,7 +3,7 @@
 #include "app/main_window.h"
 #include "support/fake_services.h"
 #include "support/gui.h"
-#include "ui/application_setup.h"
+#include "support/gui_main.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -174,12 +174,6 @@ void CalculatorPagesTest::ticks_lock_and_options_enable()
     }
 }
 
-int main(int argc, char *argv[])
-{
-    QApplication application(argc, argv);
-    ui::setup_application(application);
-    CalculatorPagesTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+VANTREL_GUI_TEST_MAIN(CalculatorPagesTest)
 
 #include "calculator_pages_test.moc"

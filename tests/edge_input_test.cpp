@@ -6,7 +6,7 @@
 #include "mechanics/numbers.h"
 #include "support/fake_services.h"
 #include "support/gui.h"
-#include "ui/application_setup.h"
+#include "support/gui_main.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -166,12 +166,6 @@ void EdgeInputTest::about_window_outlives_the_main_window()
     QCOMPARE(code, 0);
 }
 
-int main(int argc, char *argv[])
-{
-    QApplication application(argc, argv);
-    ui::setup_application(application);
-    EdgeInputTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+VANTREL_GUI_TEST_MAIN(EdgeInputTest)
 
 #include "edge_input_test.moc"

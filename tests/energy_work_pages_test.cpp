@@ -3,7 +3,7 @@
 #include "app/main_window.h"
 #include "support/fake_services.h"
 #include "support/gui.h"
-#include "ui/application_setup.h"
+#include "support/gui_main.h"
 #include "ui/formula_label.h"
 
 #include <QApplication>
@@ -151,12 +151,6 @@ void EnergyWorkPagesTest::work_power_through_the_page()
     QVERIFY(services_->messages.isEmpty());
 }
 
-int main(int argc, char *argv[])
-{
-    QApplication application(argc, argv);
-    ui::setup_application(application);
-    EnergyWorkPagesTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+VANTREL_GUI_TEST_MAIN(EnergyWorkPagesTest)
 
 #include "energy_work_pages_test.moc"

@@ -1,6 +1,6 @@
 // Formula captions: what a screen reader hears, and that every piece is drawn
 // inside the caption's place.
-#include "ui/application_setup.h"
+#include "support/gui_main.h"
 #include "ui/formula_label.h"
 
 #include <QApplication>
@@ -75,12 +75,6 @@ void FormulaLabelTest::drawn_ink_stays_inside()
     QVERIFY(right < label.sizeHint().width());
 }
 
-int main(int argc, char *argv[])
-{
-    QApplication application(argc, argv);
-    ui::setup_application(application);
-    FormulaLabelTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+VANTREL_GUI_TEST_MAIN(FormulaLabelTest)
 
 #include "formula_label_test.moc"

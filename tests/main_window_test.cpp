@@ -3,7 +3,7 @@
 #include "app/main_window.h"
 #include "support/fake_services.h"
 #include "support/gui.h"
-#include "ui/application_setup.h"
+#include "support/gui_main.h"
 
 #include <QApplication>
 #include <QDir>
@@ -203,12 +203,6 @@ void MainWindowTest::help_found_in_the_installed_layout()
              QFileInfo(installed).absoluteFilePath());
 }
 
-int main(int argc, char *argv[])
-{
-    QApplication application(argc, argv);
-    ui::setup_application(application);
-    MainWindowTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+VANTREL_GUI_TEST_MAIN(MainWindowTest)
 
 #include "main_window_test.moc"

@@ -9,7 +9,7 @@
 #include "graph/graph_surface.h"
 #include "support/fake_services.h"
 #include "support/gui.h"
-#include "ui/application_setup.h"
+#include "support/gui_main.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -427,12 +427,6 @@ void RandomSessionTest::long_session()
 #endif
 }
 
-int main(int argc, char *argv[])
-{
-    QApplication application(argc, argv);
-    ui::setup_application(application);
-    RandomSessionTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+VANTREL_GUI_TEST_MAIN(RandomSessionTest)
 
 #include "random_session_test.moc"

@@ -3,7 +3,7 @@
 #include "app/si_units_page.h"
 #include "support/fake_services.h"
 #include "support/gui.h"
-#include "ui/application_setup.h"
+#include "support/gui_main.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -81,12 +81,6 @@ void SiUnitsPageTest::ruling_is_drawn_and_stays()
     QCOMPARE(page_->grab().toImage(), image);
 }
 
-int main(int argc, char *argv[])
-{
-    QApplication application(argc, argv);
-    ui::setup_application(application);
-    SiUnitsPageTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+VANTREL_GUI_TEST_MAIN(SiUnitsPageTest)
 
 #include "si_units_page_test.moc"

@@ -2,7 +2,7 @@
 #include "app/main_window.h"
 #include "app/splash_window.h"
 #include "support/fake_services.h"
-#include "ui/application_setup.h"
+#include "support/gui_main.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -93,12 +93,6 @@ void SplashWindowTest::second_tick_opens_the_main_window_once()
     QTRY_VERIFY(splash.isNull());
 }
 
-int main(int argc, char *argv[])
-{
-    QApplication application(argc, argv);
-    ui::setup_application(application);
-    SplashWindowTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+VANTREL_GUI_TEST_MAIN(SplashWindowTest)
 
 #include "splash_window_test.moc"

@@ -4,7 +4,7 @@
 #include "graph/graph_surface.h"
 #include "support/fake_services.h"
 #include "support/gui.h"
-#include "ui/application_setup.h"
+#include "support/gui_main.h"
 
 #include <QApplication>
 #include <QDir>
@@ -200,12 +200,6 @@ void VibrationPageTest::saved_file()
     QCOMPARE(contents(path), bytes);
 }
 
-int main(int argc, char *argv[])
-{
-    QApplication application(argc, argv);
-    ui::setup_application(application);
-    VibrationPageTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+VANTREL_GUI_TEST_MAIN(VibrationPageTest)
 
 #include "vibration_page_test.moc"

@@ -1,0 +1,17 @@
+// main() for a GUI test: the program's own style, translations and fonts, so
+// the widgets measure and draw as they do for a user.
+#pragma once
+
+#include "ui/application_setup.h"
+
+#include <QApplication>
+#include <QTest>
+
+#define VANTREL_GUI_TEST_MAIN(TestClass)                                                           \
+    int main(int argc, char *argv[])                                                               \
+    {                                                                                              \
+        QApplication application(argc, argv);                                                      \
+        ui::setup_application(application);                                                        \
+        TestClass test;                                                                            \
+        return QTest::qExec(&test, argc, argv);                                                    \
+    }
