@@ -167,7 +167,7 @@ void InteractionBench::number_text()
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    ui::setup_application(application);
+    ui::setup_look(application);
     InteractionBench bench;
     return QTest::qExec(&bench, argc, argv);
 }

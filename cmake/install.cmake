@@ -17,7 +17,7 @@ configure_file(${PROJECT_SOURCE_DIR}/data/${VANTREL_APP_ID}.metainfo.xml.in
     ${PROJECT_BINARY_DIR}/${VANTREL_APP_ID}.metainfo.xml @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/${VANTREL_APP_ID}.metainfo.xml
     DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-foreach(size 16 24 32 48 64 128 256)
+foreach(size IN LISTS VANTREL_ICON_SIZES)
     install(FILES ${PROJECT_SOURCE_DIR}/data/icons/vantrel-${size}.png
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
         RENAME ${VANTREL_APP_ID}.png)

@@ -1,29 +1,29 @@
 // The vibration graph as a list of surface operations: order, coordinates,
 // the sampled curve and the label texts, without any window.
-#include "graph/vibration_drawing.h"
 #include "mechanics/numbers.h"
+#include "mechanics/vibration_drawing.h"
 
 #include <QTest>
 
 #include <cmath>
 
-using graph::Operation;
-namespace op = graph::op;
+using mechanics::Operation;
+namespace op = mechanics::op;
 
 namespace {
 
-constexpr graph::Rgb RED{255, 0, 0};
+constexpr mechanics::Rgb RED{255, 0, 0};
 // Written out from the decimal values, not computed as the program does.
 constexpr double TWO_PI = 6.283185307179586;
 const QStringList MESSAGE = {"输入错误，请重新输入。"};
 
-graph::VibrationPlot plot(const QStringList &texts, bool thin = true, char separator = '.')
+mechanics::VibrationPlot plot(const QStringList &texts, bool thin = true, char separator = '.')
 {
-    return graph::plot_vibration(
+    return mechanics::plot_vibration(
         {texts[0].toStdString(), texts[1].toStdString(), thin, RED, separator});
 }
 
-graph::Point at(double x, double y)
+mechanics::Point at(double x, double y)
 {
     return {static_cast<float>(x), static_cast<float>(y)};
 }
@@ -48,8 +48,8 @@ private slots:
 
 void GraphDrawingTest::drawing_in_order()
 {
-    const graph::Drawing drawing = plot({"1", "4"}).drawing;
-    const graph::Drawing head = {
+    const mechanics::Drawing drawing = plot({"1", "4"}).drawing;
+    const mechanics::Drawing head = {
         op::Clear{},
         op::SetLineWidth{1},
         op::SetCoordinates{-0.2, 1.3, 6.583185307179586, -1.3},
@@ -75,7 +75,7 @@ void GraphDrawingTest::drawing_in_order()
     QVERIFY(std::equal(head.begin(), head.end(), drawing.begin()));
 
     // Repeated addition of 0.01 falls short of 6.28 and stops before 2π.
-    const std::vector<double> times = graph::curve_times(TWO_PI);
+    const std::vector<double> times = mechanics::curve_times(TWO_PI);
     QCOMPARE(times.size(), std::size_t{629});
     QCOMPARE(times.back(), 6.2799999999999105);
     for (std::size_t i = 0; i < times.size(); ++i)
@@ -91,7 +91,7 @@ void GraphDrawingTest::drawing_in_order()
         QVERIFY(drawing[650 + 2 * i] == Operation{op::MoveTo{at(label_x[i], label_y[i])}});
 
     // Thick changes the curve's width only, the axes stay 1 pixel wide.
-    const graph::Drawing thick = plot({"1", "4"}, false).drawing;
+    const mechanics::Drawing thick = plot({"1", "4"}, false).drawing;
     QVERIFY(thick[19] == Operation{op::SetLineWidth{2}});
     QVERIFY(std::equal(head.begin(), head.begin() + 19, thick.begin()));
 }
@@ -127,11 +127,11 @@ void GraphDrawingTest::typed_texts()
         QVERIFY_THROWS_EXCEPTION(mechanics::CalculationFailure, plot(typed, true, separator));
         return;
     }
-    const graph::VibrationPlot result = plot(typed, true, separator);
+    const mechanics::VibrationPlot result = plot(typed, true, separator);
     const bool told = labels == MESSAGE;
     QCOMPARE(QString::fromStdString(result.message), told ? MESSAGE.first() : QString());
     QStringList printed;
-    for (const graph::Operation &operation : result.drawing) {
+    for (const mechanics::Operation &operation : result.drawing) {
         if (const auto *print = std::get_if<op::Print>(&operation))
             printed << QString::fromStdString(print->text);
     }

@@ -6,10 +6,10 @@
 // VANTREL_SESSION_EVENTS sets another number of events (slow sanitizer builds).
 #include "app/about_window.h"
 #include "app/main_window.h"
-#include "graph/graph_surface.h"
 #include "support/fake_services.h"
 #include "support/gui.h"
 #include "support/gui_main.h"
+#include "ui/graph_surface.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -195,7 +195,7 @@ private:
     std::unique_ptr<app::Frmload> window_;
     QHash<QLineEdit *, QString> shown_; // every box, as after the last event
     bool radians_ = false;
-    graph::GraphSurface *picture_ = nullptr;
+    ui::GraphSurface *picture_ = nullptr;
     QImage drawn_;
     QHash<QLineEdit *, QString> typed_text_;
     QString sources_;
@@ -219,7 +219,7 @@ void RandomSessionTest::initTestCase()
     radians_ = window_->angle_in_radians();
     for (QLineEdit *box : window_->findChildren<QLineEdit *>())
         shown_.insert(box, box->text());
-    picture_ = window_->findChild<graph::GraphSurface *>();
+    picture_ = window_->findChild<ui::GraphSurface *>();
     QVERIFY(picture_);
     drawn_ = picture_->take_image();
 }

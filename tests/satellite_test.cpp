@@ -53,7 +53,6 @@ void SatelliteTest::below_the_ground()
 {
     for (double height : {-1.0, -1e-300, -7e6, -std::numeric_limits<double>::max()})
         QVERIFY(!mechanics::satellite_orbit(height));
-    QCOMPARE(mechanics::NEGATIVE_HEIGHT_MESSAGE, std::string_view("输入错误，请重新输入。"));
 }
 
 void SatelliteTest::overflow_fails()

@@ -1,6 +1,6 @@
 // The table of SI units: its 42 cells in their rows and columns, in the ruling.
 #include "app/main_window.h"
-#include "app/si_units_page.h"
+#include "pages/si_units_page.h"
 #include "support/fake_services.h"
 #include "support/gui.h"
 #include "support/gui_main.h"
@@ -9,7 +9,7 @@
 #include <QGroupBox>
 #include <QLabel>
 
-using app::SiUnitsPage;
+using pages::SiUnitsPage;
 
 class SiUnitsPageTest : public QObject {
     Q_OBJECT

@@ -1,10 +1,10 @@
 // The vibration page as a user meets it: plotting through the button array,
 // the colour swatch and the line width, the kept picture, and saving it.
 #include "app/main_window.h"
-#include "graph/graph_surface.h"
 #include "support/fake_services.h"
 #include "support/gui.h"
 #include "support/gui_main.h"
+#include "ui/graph_surface.h"
 
 #include <QApplication>
 #include <QDir>
@@ -61,7 +61,7 @@ private:
 
     std::shared_ptr<test::FakeServices> services_;
     std::unique_ptr<app::Frmload> window_;
-    graph::GraphSurface *surface_ = nullptr;
+    ui::GraphSurface *surface_ = nullptr;
     std::unique_ptr<QTemporaryDir> folder_;
 };
 
@@ -73,7 +73,7 @@ void VibrationPageTest::init()
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(w()));
     click(button(w(), "CurtButton1_5"));
-    surface_ = test::control<graph::GraphSurface>(w(), "Pic1");
+    surface_ = test::control<ui::GraphSurface>(w(), "Pic1");
     folder_ = std::make_unique<QTemporaryDir>();
 }
 

@@ -1,4 +1,5 @@
 #include "app/splash_window.h"
+#include "app/start_up.h"
 #include "ui/application_setup.h"
 
 #include <QApplication>
@@ -6,7 +7,7 @@
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    ui::setup_identity(application);
+    app::setup_identity(application);
 
     // The splash comes first; it opens the main window itself and then goes.
     auto *splash = new app::Frmfirst();

@@ -1,14 +1,8 @@
 #include "app/main_window.h"
 
 #include "app/about_window.h"
-#include "app/si_units_page.h"
-#include "graph/vibration_page.h"
-#include "mechanics/pages/circular_motion_page.h"
-#include "mechanics/pages/linear_motion_page.h"
-#include "mechanics/pages/mechanical_energy_page.h"
-#include "mechanics/pages/satellite_page.h"
-#include "mechanics/pages/two_force_page.h"
-#include "mechanics/pages/work_power_page.h"
+#include "app/elements.h"
+#include "pages/work_power_page.h"
 #include "ui/controls.h"
 #include "ui/help_window.h"
 #include "ui/qt_services.h"
@@ -31,21 +25,25 @@ constexpr ui::Twips PAGE_AREA{120, 1560, 5175, 2415};
 constexpr int CLIENT_WIDTH = 5400;
 constexpr int CLIENT_HEIGHT = 4485;
 
-constexpr const char16_t *NAVIGATION_CAPTIONS[] = {
-    u"互成角度的二力合成", u"匀变速直线运动",   u"匀速圆周运动", u"机械能", u"功 功率", u"振动",
-    u"人造地球卫星",       u"常用力学的SI单位", u"关于软件",
-};
+static_assert(Frmload::PAGE_COUNT == app::PAGE_COUNT && Frmload::BUTTON_COUNT == ELEMENT_COUNT);
+
+// The navigation grid: three columns 1800 twips apart, three rows 480 apart;
+// a page's button bears the page's caption.
+constexpr int GRID_COLUMNS = 3;
+constexpr ui::Twips navigation_button_at(int element)
+{
+    return {1800 * (element % GRID_COLUMNS), 480 * (element / GRID_COLUMNS), 1695, 375};
+}
 
 constexpr ui::ControlSpec WINDOW_CONTROLS[] = {
+    {ui::Kind::ActionButton, "CurtButton1_8", navigation_button_at(int(Element::About)),
+     u"关于软件"},
     {ui::Kind::ActionButton, "CurtButton1_15", {4440, 4080, 855, 375}, u"帮助"},
     {ui::Kind::Label,
      "Label48",
      {120, 4200, 4335, 255},
      u"注意:本软件中的所有物理量均采用国际单位制(SI)。"},
 };
-
-constexpr int HELP_BUTTON = 15;
-constexpr int ABOUT_BUTTON = 8;
 
 } // namespace
 
@@ -59,26 +57,15 @@ Frmload::Frmload(std::shared_ptr<ui::Services> services, QWidget *parent)
     setWindowTitle(QStringLiteral("Vantrel-Quorbin"));
     setFixedSize(ui::to_pixels(CLIENT_WIDTH, CLIENT_HEIGHT));
 
-    // Navigation grid: three columns 1800 twips apart, three rows 480 apart.
-    for (int i = 0; i <= ABOUT_BUTTON; ++i) {
-        const QString caption = QString::fromUtf16(NAVIGATION_CAPTIONS[i]);
-        auto *button = new QPushButton(caption, this);
-        button->setObjectName(QStringLiteral("CurtButton1_%1").arg(i));
-        button->setAccessibleName(caption);
-        button->setGeometry(ui::to_pixels({1800 * (i % 3), 480 * (i / 3), 1695, 375}));
-    }
-
-    two_forces_ = new pages::TwoForcePage(services_, this);
-    linear_motion_ = new pages::LinearMotionPage(services_, this);
-    circular_motion_ = new pages::CircularMotionPage(services_, this);
-    mechanical_energy_ = new pages::MechanicalEnergyPage(services_, this);
-    work_power_ = new pages::WorkPowerPage(services_, AngleInRadians, this);
-    vibration_ = new graph::VibrationPage(services_, this);
-    satellite_ = new pages::SatellitePage(services_, this);
-    pages_ = {two_forces_, linear_motion_, circular_motion_, mechanical_energy_,
-              work_power_, vibration_,     satellite_,       new SiUnitsPage(services_, this)};
-    for (QGroupBox *page : pages_)
+    for (int n = 0; n < PAGE_COUNT; ++n) {
+        auto &page = pages_[static_cast<std::size_t>(n)];
+        page = build_page(static_cast<Page>(n), services_, this);
         page->setGeometry(ui::to_pixels(PAGE_AREA));
+        auto *button = new QPushButton(page->title(), this);
+        button->setObjectName(QStringLiteral("CurtButton1_%1").arg(n));
+        button->setAccessibleName(page->title());
+        button->setGeometry(ui::to_pixels(navigation_button_at(n)));
+    }
 
     ui::build_controls(this, WINDOW_CONTROLS);
 
@@ -87,14 +74,14 @@ Frmload::Frmload(std::shared_ptr<ui::Services> services, QWidget *parent)
     CurtButton1->setObjectName(QStringLiteral("CurtButton1"));
     CurtButton1->setExclusive(false);
     for (int i = 0; i < BUTTON_COUNT; ++i) {
-        auto *button = findChild<QPushButton *>(QStringLiteral("CurtButton1_%1").arg(i));
-        Q_ASSERT(button);
+        const QByteArray name = QStringLiteral("CurtButton1_%1").arg(i).toLatin1();
+        auto *button = ui::child<QPushButton>(this, name.constData());
         button->setAutoDefault(false);
         CurtButton1->addButton(button, i);
     }
     connect(CurtButton1, &QButtonGroup::idClicked, this, &Frmload::dispatch_button);
 
-    for (int i = 1; i <= ABOUT_BUTTON; ++i)
+    for (int i = 1; i <= static_cast<int>(Element::About); ++i)
         setTabOrder(findChild<QWidget *>(QStringLiteral("CurtButton1_%1").arg(i - 1)),
                     findChild<QWidget *>(QStringLiteral("CurtButton1_%1").arg(i)));
 
@@ -109,73 +96,39 @@ Frmload::~Frmload()
 
 void Frmload::load()
 {
-    AngleInRadians = true;
-    pages_[0]->move(ui::to_pixels(PAGE_AREA).topLeft());
-    pages_[0]->setVisible(true);
-    for (int i = 1; i < PAGE_COUNT; ++i)
-        pages_[static_cast<std::size_t>(i)]->setVisible(false);
+    // The angle flag starts true with its page; the first page is the one shown.
+    show_topic_page(pages_[0]);
 }
 
 void Frmload::dispatch_button(int index)
 {
     // The error trap: any failure ends the click; what was written stays.
     try {
-        run_branch(index);
+        if (const ElementRow *row = element_row(index))
+            row->press(*this, row->page == Page::None
+                                  ? nullptr
+                                  : pages_[static_cast<std::size_t>(row->page)]);
     } catch (const std::exception &) {
     } catch (...) {
     }
 }
 
-void Frmload::run_branch(int index)
+void Frmload::show_topic_page(ui::TopicPage *shown)
 {
-    if (index >= 0 && index < PAGE_COUNT) {
-        show_topic_page(index);
-        return;
-    }
-    switch (index) {
-    case ABOUT_BUTTON:
-        show_about();
-        break;
-    case 9:
-        two_forces_->compute_resultant();
-        break;
-    case 10:
-        linear_motion_->compute_linear_motion();
-        break;
-    case 11:
-        circular_motion_->compute_circular_motion();
-        break;
-    case 12:
-        mechanical_energy_->toggle_explanation();
-        break;
-    case 13:
-        work_power_->compute_work_power();
-        break;
-    case 14:
-        vibration_->plot_vibration_graph();
-        break;
-    case HELP_BUTTON:
-        open_help();
-        break;
-    case 16:
-        satellite_->compute_satellite();
-        break;
-    case 17:
-        vibration_->save_vibration_graph();
-        break;
-    default:
-        break;
-    }
+    shown->move(ui::to_pixels(PAGE_AREA).topLeft());
+    for (ui::TopicPage *page : pages_)
+        page->setVisible(page == shown);
 }
 
-void Frmload::show_topic_page(int n)
+QGroupBox *Frmload::page(int n) const
 {
-    if (n < 0 || n >= PAGE_COUNT)
-        return;
-    QGroupBox *shown = pages_[static_cast<std::size_t>(n)];
-    shown->move(ui::to_pixels(PAGE_AREA).topLeft());
-    for (QGroupBox *page : pages_)
-        page->setVisible(page == shown);
+    return pages_.at(static_cast<std::size_t>(n));
+}
+
+bool Frmload::angle_in_radians() const
+{
+    return static_cast<const pages::WorkPowerPage *>(pages_[static_cast<int>(Page::WorkPower)])
+        ->angle_in_radians();
 }
 
 void Frmload::show_about()

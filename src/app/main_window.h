@@ -13,20 +13,10 @@
 class QButtonGroup;
 class QGroupBox;
 
-namespace pages {
-class TwoForcePage;
-class LinearMotionPage;
-class CircularMotionPage;
-class MechanicalEnergyPage;
-class WorkPowerPage;
-class SatellitePage;
-} // namespace pages
-namespace graph {
-class VibrationPage;
-}
 namespace ui {
 class HelpWindow;
-}
+class TopicPage;
+} // namespace ui
 
 namespace app {
 
@@ -45,14 +35,14 @@ public:
     // Runs one click of element `index` of CurtButton1 under the error trap.
     void dispatch_button(int index);
 
-    // Shows page n (0 to 7) and hides every other page.
-    void show_topic_page(int n);
+    // Shows `page` and hides every other page.
+    void show_topic_page(ui::TopicPage *page);
     void show_about();
     void open_help();
 
     // True: the work-and-power page reads its angle in radians.
-    bool angle_in_radians() const { return AngleInRadians; }
-    QGroupBox *page(int n) const { return pages_.at(static_cast<std::size_t>(n)); }
+    bool angle_in_radians() const;
+    QGroupBox *page(int n) const;
     Frmabout *about_window() const;
 
     // Where the help page is looked for: beside the program, then in the
@@ -64,19 +54,10 @@ protected:
 
 private:
     void load();
-    void run_branch(int index);
 
     std::shared_ptr<ui::Services> services_;
-    bool AngleInRadians = true;
     QButtonGroup *CurtButton1 = nullptr;
-    std::array<QGroupBox *, PAGE_COUNT> pages_{};
-    pages::TwoForcePage *two_forces_ = nullptr;
-    pages::LinearMotionPage *linear_motion_ = nullptr;
-    pages::CircularMotionPage *circular_motion_ = nullptr;
-    pages::MechanicalEnergyPage *mechanical_energy_ = nullptr;
-    pages::WorkPowerPage *work_power_ = nullptr;
-    graph::VibrationPage *vibration_ = nullptr;
-    pages::SatellitePage *satellite_ = nullptr;
+    std::array<ui::TopicPage *, PAGE_COUNT> pages_{};
     QPointer<Frmabout> about_;
     QPointer<ui::HelpWindow> help_;
     bool centred_ = false;

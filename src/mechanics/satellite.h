@@ -3,16 +3,12 @@
 #pragma once
 
 #include <optional>
-#include <string_view>
 
 namespace mechanics {
 
 inline constexpr double GRAVITATIONAL_CONSTANT = 6.67E-11; // G, N·m²/kg²
 inline constexpr double EARTH_MASS = 5.98E+24;             // M, kg
 inline constexpr double EARTH_RADIUS = 6370000;            // R, m
-
-// Shown for a height below the ground.
-inline constexpr std::string_view NEGATIVE_HEIGHT_MESSAGE = "输入错误，请重新输入。";
 
 struct Orbit {
     double speed;         // v, m/s

@@ -3,6 +3,7 @@
 #include "ui/png_image.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFont>
 #include <QGroupBox>
 #include <QIcon>
@@ -87,15 +88,6 @@ public:
 
 } // namespace
 
-void setup_identity(QApplication &application)
-{
-    application.setApplicationName(QStringLiteral("Vantrel"));
-    application.setOrganizationName(QStringLiteral("Quorbin"));
-    application.setApplicationVersion(QStringLiteral(VANTREL_VERSION));
-    // Desktops match the windows to the installed entry, and its icon, by this id.
-    QGuiApplication::setDesktopFileName(QStringLiteral(VANTREL_APP_ID));
-}
-
 void setup_look(QApplication &application)
 {
     application.setStyle(new VantrelStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
@@ -112,20 +104,15 @@ void setup_look(QApplication &application)
     font.setStyleHint(QFont::SansSerif);
     QApplication::setFont(font);
 
-    // The splash carries no icon, so the icon waits until here. Sizes beyond
-    // 64 px are left to the installed desktop entry: every size given here is
-    // decoded and sent to the window manager with each window.
+    // The splash carries no icon, so the icon waits until here. Only the small
+    // sizes are built in; larger ones are left to the installed desktop entry:
+    // every size given here is decoded and sent to the window manager with
+    // each window.
     QIcon icon;
-    for (int size : {16, 24, 32, 48, 64})
-        icon.addPixmap(
-            QPixmap::fromImage(read_png(QStringLiteral(":/icons/vantrel-%1.png").arg(size))));
+    const QDir icons(QStringLiteral(":/icons"));
+    for (const QString &name : icons.entryList({QStringLiteral("vantrel-*.png")}))
+        icon.addPixmap(QPixmap::fromImage(read_png(icons.filePath(name))));
     QApplication::setWindowIcon(icon);
-}
-
-void setup_application(QApplication &application)
-{
-    setup_identity(application);
-    setup_look(application);
 }
 
 } // namespace ui

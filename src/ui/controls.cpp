@@ -3,6 +3,7 @@
 #include "ui/formula_label.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -43,6 +44,9 @@ QWidget *make_control(QWidget *parent, const ControlSpec &entry)
         label->setWordWrap(entry.kind == Kind::WrapLabel);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setTextFormat(text.contains(u'<') ? Qt::RichText : Qt::PlainText);
+        if (entry.line_pitch > 0)
+            set_line_pitch(label, text.contains(u'<') ? text : text.toHtmlEscaped(),
+                           entry.line_pitch);
         if (entry.point_size > 0) {
             QFont font = label->font();
             font.setPointSizeF(entry.point_size);
@@ -66,6 +70,19 @@ QWidget *make_control(QWidget *parent, const ControlSpec &entry)
     }
     case Kind::ActionButton:
         return new QPushButton(text, parent);
+    case Kind::PushButton: {
+        auto *button = new QPushButton(text, parent);
+        button->setAutoDefault(false);
+        return button;
+    }
+    case Kind::ComboBox: {
+        auto *list = new QComboBox(parent);
+        list->addItems(text.split(u'\n'));
+        list->setCurrentIndex(-1);
+        return list;
+    }
+    case Kind::Custom:
+        return entry.make(parent);
     }
     return nullptr;
 }
@@ -127,6 +144,17 @@ void build_controls(QWidget *parent, std::span<const ControlSpec> entries)
         }
         control->setAccessibleName(accessible);
     }
+}
+
+void enable_by_choice(QAbstractButton *choice, QWidget *when_checked, QWidget *otherwise)
+{
+    const auto follow = [=](bool checked) {
+        // Disable first, so focus never lands on the box about to be disabled.
+        (checked ? otherwise : when_checked)->setEnabled(false);
+        (checked ? when_checked : otherwise)->setEnabled(true);
+    };
+    QObject::connect(choice, &QAbstractButton::toggled, when_checked, follow);
+    follow(choice->isChecked());
 }
 
 void set_focus_order(QWidget *parent, std::initializer_list<const char *> names)

@@ -42,6 +42,9 @@ enum class Kind {
     CheckBox,     // the text, if any, is its caption
     RadioButton,  // checked when `checked` is set
     ActionButton, // an element of the button array: name "CurtButton1_<index>"
+    PushButton,   // a button of the page's own, outside the array
+    ComboBox,     // drop-down list of the '\n'-separated items, none picked
+    Custom,       // made by `make`
 };
 
 struct ControlSpec {
@@ -54,6 +57,10 @@ struct ControlSpec {
     // Point size for formulas and labels; 0 keeps the page's font.
     double point_size = 0;
     bool checked = false;
+    // Wrapped notes: line pitch in percent of the face's own; 0 keeps it.
+    int line_pitch = 0;
+    // Kind::Custom: makes the control as a child of `parent`.
+    QWidget *(*make)(QWidget *parent) = nullptr;
 };
 
 QString qstr(std::u16string_view text);
@@ -61,13 +68,19 @@ QString qstr(std::u16string_view text);
 // Creates every control of the table as a child of `parent`, in table order.
 void build_controls(QWidget *parent, std::span<const ControlSpec> entries);
 
-// The named child; the table guarantees it exists.
+// The named child of type T. A name missing from the table stops the program
+// at once, in every build, rather than leaving a null pointer for later.
 template <class T> T *child(const QWidget *parent, const char *name)
 {
     T *found = parent->findChild<T *>(QString::fromLatin1(name));
-    Q_ASSERT(found);
+    if (!found)
+        qFatal("no control named %s", name);
     return found;
 }
+
+// While `choice` is checked only `when_checked` can be typed in, else only
+// `otherwise`; both keep their texts. Follows the keyboard and the program too.
+void enable_by_choice(QAbstractButton *choice, QWidget *when_checked, QWidget *otherwise);
 
 // Keyboard focus moves through `names` in this order.
 void set_focus_order(QWidget *parent, std::initializer_list<const char *> names);

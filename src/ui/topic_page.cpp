@@ -2,17 +2,19 @@
 
 namespace ui {
 
-TopicPage::TopicPage(const char *name, const QString &caption, std::shared_ptr<Services> services,
+TopicPage::TopicPage(const char *name, std::u16string_view caption,
+                     std::span<const ControlSpec> controls, std::shared_ptr<Services> services,
                      QWidget *parent)
-    : QGroupBox(caption, parent), services_(std::move(services))
+    : QGroupBox(qstr(caption), parent), services_(std::move(services))
 {
     setObjectName(QString::fromLatin1(name));
-    setAccessibleName(caption);
+    setAccessibleName(title());
+    build_controls(this, controls);
 }
 
-void TopicPage::show_message(const std::string &text) const
+void TopicPage::show_message(std::string_view text) const
 {
-    services_->show_message(window(), QString::fromStdString(text));
+    services_->show_message(window(), QString::fromUtf8(text.data(), qsizetype(text.size())));
 }
 
 } // namespace ui

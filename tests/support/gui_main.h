@@ -11,7 +11,7 @@
     int main(int argc, char *argv[])                                                               \
     {                                                                                              \
         QApplication application(argc, argv);                                                      \
-        ui::setup_application(application);                                                        \
+        ui::setup_look(application);                                                               \
         TestClass test;                                                                            \
         return QTest::qExec(&test, argc, argv);                                                    \
     }

@@ -1,8 +1,7 @@
-#include "mechanics/pages/two_force_page.h"
+#include "pages/two_force_page.h"
 
 #include "mechanics/numbers.h"
 #include "mechanics/two_forces.h"
-#include "ui/controls.h"
 #include "ui/number_box.h"
 
 #include <QLineEdit>
@@ -46,25 +45,26 @@ constexpr ui::ControlSpec CONTROLS[] = {
 } // namespace
 
 TwoForcePage::TwoForcePage(std::shared_ptr<ui::Services> services, QWidget *parent)
-    : TopicPage("Frame0", QStringLiteral("互成角度的二力合成"), std::move(services), parent)
+    : TopicPage("Frame0", u"互成角度的二力合成", CONTROLS, std::move(services), parent),
+      Text1(control<QLineEdit>("Text1")), Text2(control<QLineEdit>("Text2")),
+      Text3(control<QLineEdit>("Text3")), Text4(control<QLineEdit>("Text4")),
+      Option1(control<QRadioButton>("Option1"))
 {
-    ui::build_controls(this, CONTROLS);
     ui::set_focus_order(
         this, {"Text1", "Text2", "Text3", "CurtButton1_9", "Text4", "Option1", "Option2"});
-    ui::press_on_enter(this, ui::child<QPushButton>(this, "CurtButton1_9"));
+    ui::press_on_enter(this, control<QPushButton>("CurtButton1_9"));
 }
 
 void TwoForcePage::compute_resultant()
 {
     // F1 and F2 are converted where the formula first uses them, α at once.
-    const QString f1_text = ui::child<QLineEdit>(this, "Text1")->text();
-    const QString f2_text = ui::child<QLineEdit>(this, "Text2")->text();
-    const double angle = ui::read_box(ui::child<QLineEdit>(this, "Text3"));
-    const bool radians = ui::child<QRadioButton>(this, "Option1")->isChecked();
-    const double alpha = radians ? angle : mechanics::degrees_to_radians(angle);
+    const QString f1_text = Text1->text();
+    const QString f2_text = Text2->text();
+    const double angle = ui::read_box(Text3);
+    const double alpha = Option1->isChecked() ? angle : mechanics::degrees_to_radians(angle);
     const double resultant =
         mechanics::compose_two_forces(ui::read_number(f1_text), ui::read_number(f2_text), alpha);
-    ui::write_box(ui::child<QLineEdit>(this, "Text4"), resultant);
+    ui::write_box(Text4, resultant);
 }
 
 } // namespace pages

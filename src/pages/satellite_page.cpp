@@ -1,13 +1,11 @@
-#include "mechanics/pages/satellite_page.h"
+#include "pages/satellite_page.h"
 
+#include "mechanics/messages.h"
 #include "mechanics/satellite.h"
-#include "ui/controls.h"
 #include "ui/number_box.h"
 
 #include <QLineEdit>
 #include <QPushButton>
-
-#include <string>
 
 namespace pages {
 
@@ -23,13 +21,14 @@ constexpr ui::ControlSpec CONTROLS[] = {
      u"F = G\\frac{mM}{R^2} = mg = F_向",
      u"F = G·mM/R² = mg = F向",
      10.5},
-    {Kind::WrapLabel,
-     "Label50",
-     {120, 840, 2460, 1500},
-     u"<p style=\"line-height:80%\">说明:<br>F为卫星所受引力，G引力常量，m为卫星质量，"
-     u"M为地球质量，R为卫星距地心距离，mg为卫星所受重力，F<sub>向</sub>为卫星所受向心力。</p>",
-     u"说明:F为卫星所受引力，G引力常量，m为卫星质量，M为地球质量，R为卫星距地心距离，"
-     u"mg为卫星所受重力，F向为卫星所受向心力。"},
+    {.kind = Kind::WrapLabel,
+     .name = "Label50",
+     .at = {120, 840, 2460, 1500},
+     .text = u"说明:<br>F为卫星所受引力，G引力常量，m为卫星质量，M为地球质量，"
+             u"R为卫星距地心距离，mg为卫星所受重力，F<sub>向</sub>为卫星所受向心力。",
+     .accessible = u"说明:F为卫星所受引力，G引力常量，m为卫星质量，M为地球质量，"
+                   u"R为卫星距地心距离，mg为卫星所受重力，F向为卫星所受向心力。",
+     .line_pitch = 80},
     {Kind::Label, "Label51", {2640, 405, 1575, 255}, u"卫星距地面距离h="},
     {Kind::InputBox, "Text25", {4200, 360, 855, 270}, {}, u"h"},
     {Kind::Label, "Label52", {2640, 840, 1575, 255}, u"卫星线速度    v="},
@@ -44,24 +43,25 @@ constexpr ui::ControlSpec CONTROLS[] = {
 } // namespace
 
 SatellitePage::SatellitePage(std::shared_ptr<ui::Services> services, QWidget *parent)
-    : TopicPage("Frame6", QStringLiteral("人造地球卫星"), std::move(services), parent)
+    : TopicPage("Frame6", u"人造地球卫星", CONTROLS, std::move(services), parent),
+      Text25(control<QLineEdit>("Text25")), Text26(control<QLineEdit>("Text26")),
+      Text27(control<QLineEdit>("Text27")), Text28(control<QLineEdit>("Text28"))
 {
-    ui::build_controls(this, CONTROLS);
     ui::set_focus_order(this, {"Text25", "Text26", "Text27", "Text28", "CurtButton1_16"});
-    ui::press_on_enter(this, ui::child<QPushButton>(this, "CurtButton1_16"));
+    ui::press_on_enter(this, control<QPushButton>("CurtButton1_16"));
 }
 
 void SatellitePage::compute_satellite()
 {
-    const double height = ui::read_box(ui::child<QLineEdit>(this, "Text25"));
+    const double height = ui::read_box(Text25);
     const std::optional<mechanics::Orbit> orbit = mechanics::satellite_orbit(height);
     if (!orbit) {
-        show_message(std::string(mechanics::NEGATIVE_HEIGHT_MESSAGE));
+        show_message(mechanics::INPUT_ERROR_MESSAGE);
         return;
     }
-    ui::write_box(ui::child<QLineEdit>(this, "Text26"), orbit->speed);
-    ui::write_box(ui::child<QLineEdit>(this, "Text27"), orbit->period);
-    ui::write_box(ui::child<QLineEdit>(this, "Text28"), orbit->angular_speed);
+    ui::write_box(Text26, orbit->speed);
+    ui::write_box(Text27, orbit->period);
+    ui::write_box(Text28, orbit->angular_speed);
 }
 
 } // namespace pages

@@ -1,11 +1,15 @@
-#include "graph/graph_surface.h"
+#include "ui/graph_surface.h"
 
 #include <QPaintEvent>
 #include <QPainter>
 
 #include <cmath>
 
-namespace graph {
+namespace ui {
+
+using mechanics::Operation;
+using mechanics::Point;
+using mechanics::Rgb;
 
 namespace {
 
@@ -198,4 +202,4 @@ void GraphSurface::paintEvent(QPaintEvent *event)
     QFrame::paintEvent(event);
 }
 
-} // namespace graph
+} // namespace ui

@@ -1,16 +1,16 @@
-#include "graph/vibration_page.h"
+#include "pages/vibration_page.h"
 
-#include "graph/graph_surface.h"
-#include "graph/picture_file.h"
-#include "graph/vibration_drawing.h"
-#include "ui/controls.h"
+#include "mechanics/messages.h"
+#include "mechanics/vibration_drawing.h"
+#include "ui/graph_surface.h"
 #include "ui/number_box.h"
+#include "ui/picture_file.h"
 
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
-namespace graph {
+namespace pages {
 
 namespace {
 
@@ -18,7 +18,17 @@ using ui::Kind;
 
 // Twips inside the page. The period caption is as tall as the amplitude
 // caption so that its characters are not cut off at the bottom.
+QWidget *make_surface(QWidget *parent)
+{
+    return new ui::GraphSurface(parent);
+}
+
 constexpr ui::ControlSpec CONTROLS[] = {
+    {.kind = Kind::Custom,
+     .name = "Pic1",
+     .at = {120, 240, 3495, 2055},
+     .accessible = u"振动图像",
+     .make = make_surface},
     {Kind::Label, "Label40", {3720, 240, 855, 255}, u"振动图像:"},
     {Kind::Label, "Label37", {3840, 520, 375, 255}, u"振幅"},
     {Kind::InputBox, "Text23", {4320, 480, 735, 270}, {}, u"振幅"},
@@ -29,12 +39,11 @@ constexpr ui::ControlSpec CONTROLS[] = {
     {Kind::RadioButton, "Option8", {4440, 1560, 615, 255}, u"粗"},
     {Kind::ActionButton, "CurtButton1_14", {3720, 1920, 615, 375}, u"绘图"},
     {Kind::ActionButton, "CurtButton1_17", {4440, 1920, 615, 375}, u"保存"},
+    // A captionless button painted in the graph colour.
+    {Kind::PushButton, "Command1", {4560, 1200, 495, 255}, {}, u"图像颜色"},
 };
 
-constexpr ui::Twips PICTURE_AT{120, 240, 3495, 2055};
-constexpr ui::Twips SWATCH_AT{4560, 1200, 495, 255};
-
-Rgb to_rgb(const QColor &colour)
+mechanics::Rgb to_rgb(const QColor &colour)
 {
     const QColor rgb = colour.toRgb();
     return {static_cast<std::uint8_t>(rgb.red()), static_cast<std::uint8_t>(rgb.green()),
@@ -44,39 +53,29 @@ Rgb to_rgb(const QColor &colour)
 } // namespace
 
 VibrationPage::VibrationPage(std::shared_ptr<ui::Services> services, QWidget *parent)
-    : TopicPage("Frame5", QStringLiteral("振动"), std::move(services), parent)
+    : TopicPage("Frame5", u"振动", CONTROLS, std::move(services), parent),
+      Pic1(control<ui::GraphSurface>("Pic1")), Text23(control<QLineEdit>("Text23")),
+      Text24(control<QLineEdit>("Text24")), Option7(control<QRadioButton>("Option7")),
+      Command1(control<QPushButton>("Command1"))
 {
-    Pic1 = new GraphSurface(this);
-    Pic1->setObjectName(QStringLiteral("Pic1"));
-    Pic1->setGeometry(ui::to_pixels(PICTURE_AT));
-    Pic1->setAccessibleName(QStringLiteral("振动图像"));
-
-    ui::build_controls(this, CONTROLS);
-    ui::child<QLineEdit>(this, "Text23")->setText(QStringLiteral("1"));
-    ui::child<QLineEdit>(this, "Text24")->setText(QStringLiteral("4"));
-
-    // The swatch is a captionless button painted in the graph colour.
-    Command1 = new QPushButton(this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(ui::to_pixels(SWATCH_AT));
-    Command1->setAccessibleName(QStringLiteral("图像颜色"));
-    Command1->setAutoDefault(false);
+    Text23->setText(QStringLiteral("1"));
+    Text24->setText(QStringLiteral("4"));
     connect(Command1, &QPushButton::clicked, this, &VibrationPage::pick_graph_colour);
     show_graph_colour();
 
     ui::set_focus_order(this, {"Text23", "Text24", "Command1", "Option7", "Option8",
                                "CurtButton1_14", "CurtButton1_17"});
-    ui::press_on_enter(this, ui::child<QPushButton>(this, "CurtButton1_14"));
+    ui::press_on_enter(this, control<QPushButton>("CurtButton1_14"));
 }
 
 void VibrationPage::plot_vibration_graph()
 {
-    const QByteArray amplitude = ui::child<QLineEdit>(this, "Text23")->text().toUtf8();
-    const QByteArray period = ui::child<QLineEdit>(this, "Text24")->text().toUtf8();
-    const VibrationPlot plot = plot_vibration({
+    const QByteArray amplitude = Text23->text().toUtf8();
+    const QByteArray period = Text24->text().toUtf8();
+    const mechanics::VibrationPlot plot = mechanics::plot_vibration({
         .amplitude_text = {amplitude.constData(), static_cast<std::size_t>(amplitude.size())},
         .period_text = {period.constData(), static_cast<std::size_t>(period.size())},
-        .thin = ui::child<QRadioButton>(this, "Option7")->isChecked(),
+        .thin = Option7->isChecked(),
         .colour = to_rgb(graph_colour_),
         .decimal_separator = ui::decimal_separator(),
     });
@@ -99,8 +98,8 @@ void VibrationPage::save_vibration_graph()
     const std::optional<QString> name = services().choose_save_name(window(), request);
     if (!name || name->isEmpty())
         return;
-    if (!write_picture(Picsav, *name))
-        show_message(save_failed_message());
+    if (!ui::write_picture(Picsav, *name))
+        show_message(mechanics::save_failed_message());
 }
 
 void VibrationPage::pick_graph_colour()
@@ -120,4 +119,4 @@ void VibrationPage::show_graph_colour()
             .arg(graph_colour_.name()));
 }
 
-} // namespace graph
+} // namespace pages

@@ -1,4 +1,4 @@
-#include "app/si_units_page.h"
+#include "pages/si_units_page.h"
 
 #include "ui/controls.h"
 
@@ -7,7 +7,7 @@
 
 #include <algorithm>
 
-namespace app {
+namespace pages {
 
 namespace {
 
@@ -115,7 +115,7 @@ QRect SiUnitsPage::cell_rect(int row, int column)
 }
 
 SiUnitsPage::SiUnitsPage(std::shared_ptr<ui::Services> services, QWidget *parent)
-    : TopicPage("Frame7", QStringLiteral("常用力学的SI单位"), std::move(services), parent)
+    : TopicPage("Frame7", u"常用力学的SI单位", {}, std::move(services), parent)
 {
     auto *ruling = new Ruling(this);
     ruling->setGeometry(0, 0, frame_pixels().right() + 1, frame_pixels().bottom() + 1);
@@ -147,4 +147,4 @@ SiUnitsPage::SiUnitsPage(std::shared_ptr<ui::Services> services, QWidget *parent
     }
 }
 
-} // namespace app
+} // namespace pages

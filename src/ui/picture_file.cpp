@@ -1,11 +1,9 @@
-#include "graph/picture_file.h"
-
-#include "mechanics/messages.h"
+#include "ui/picture_file.h"
 
 #include <QImage>
 #include <QSaveFile>
 
-namespace graph {
+namespace ui {
 
 namespace {
 
@@ -35,9 +33,4 @@ bool write_picture(const QImage &image, const QString &file_name)
     return written && file.commit();
 }
 
-std::string save_failed_message()
-{
-    return mechanics::two_line_message("保存失败！", "请检查文件名、文件夹和写入权限。");
-}
-
-} // namespace graph
+} // namespace ui

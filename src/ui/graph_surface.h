@@ -3,14 +3,17 @@
 // after the page is left or the window covered, until the next clear.
 #pragma once
 
-#include "graph/vibration_drawing.h"
+#include "mechanics/vibration_drawing.h"
 
 #include <QFrame>
 #include <QImage>
 
 #include <optional>
 
-namespace graph {
+namespace ui {
+
+using mechanics::Drawing;
+namespace op = mechanics::op;
 
 class GraphSurface : public QFrame {
     Q_OBJECT
@@ -50,4 +53,4 @@ private:
     Drawing since_clear_;
 };
 
-} // namespace graph
+} // namespace ui

@@ -1,17 +1,13 @@
-#include "graph/vibration_drawing.h"
+#include "mechanics/vibration_drawing.h"
 
+#include "mechanics/messages.h"
 #include "mechanics/numbers.h"
 
 #include <cmath>
 
-namespace graph {
+namespace mechanics {
 
 namespace {
-
-using mechanics::add;
-using mechanics::divide;
-using mechanics::mul;
-using mechanics::sub;
 
 Point at(double x, double y)
 {
@@ -24,7 +20,7 @@ std::string printed_number(double value, char decimal_separator)
     // Appending rather than " " + text: GCC 12 warns falsely (-Wrestrict) on
     // the inlined insert at -O2.
     std::string printed(1, ' ');
-    printed += mechanics::number_text(value, decimal_separator);
+    printed += number_text(value, decimal_separator);
     return printed;
 }
 
@@ -41,8 +37,8 @@ std::vector<double> curve_times(double end)
 VibrationPlot plot_vibration(const VibrationInput &input)
 {
     const char separator = input.decimal_separator;
-    const double amplitude = mechanics::read_number(input.amplitude_text, separator);
-    const double period = mechanics::read_number(input.period_text, separator);
+    const double amplitude = read_number(input.amplitude_text, separator);
+    const double period = read_number(input.period_text, separator);
     if (amplitude <= 0 || period <= 0) // minus zero is rejected too
         return {{}, std::string(INPUT_ERROR_MESSAGE)};
 
@@ -108,4 +104,4 @@ VibrationPlot plot_vibration(const VibrationInput &input)
     return {std::move(d), {}};
 }
 
-} // namespace graph
+} // namespace mechanics

@@ -1,7 +1,6 @@
-#include "mechanics/pages/circular_motion_page.h"
+#include "pages/circular_motion_page.h"
 
 #include "mechanics/circular_motion.h"
-#include "ui/controls.h"
 #include "ui/number_box.h"
 
 #include <QLineEdit>
@@ -35,12 +34,12 @@ constexpr ui::ControlSpec CONTROLS[] = {
     {Kind::RadioButton, "Option4", {3280, 800, 255, 255}, {}, u"已知角速度ω"},
     {Kind::RowCaption, "Label8_omega", {3535, 800, 305, 270}, u"ω=", {}, 10.5},
     {Kind::DisabledBox, "Text11", {3840, 800, 1095, 270}, {}, u"ω"},
-    {Kind::WrapLabel,
-     "Label10",
-     {240, 1200, 2895, 720},
-     u"<p style=\"line-height:80%\">说明<br>v为线速度，ω为角速度，R为半径，a为向心加速度，"
-     u"F为向心力。</p>",
-     u"说明：v为线速度，ω为角速度，R为半径，a为向心加速度，F为向心力。"},
+    {.kind = Kind::WrapLabel,
+     .name = "Label10",
+     .at = {240, 1200, 2895, 720},
+     .text = u"说明<br>v为线速度，ω为角速度，R为半径，a为向心加速度，F为向心力。",
+     .accessible = u"说明：v为线速度，ω为角速度，R为半径，a为向心加速度，F为向心力。",
+     .line_pitch = 80},
     {Kind::RowCaption, "Label9", {3435, 1200, 405, 270}, u"R=", {}, 10.5},
     {Kind::InputBox, "Text12", {3840, 1200, 1095, 270}, {}, u"R"},
     {Kind::RowCaption, "Label9_m", {3435, 1640, 405, 270}, u"m=", {}, 10.5},
@@ -55,40 +54,31 @@ constexpr ui::ControlSpec CONTROLS[] = {
 } // namespace
 
 CircularMotionPage::CircularMotionPage(std::shared_ptr<ui::Services> services, QWidget *parent)
-    : TopicPage("Frame2", QStringLiteral("匀速圆周运动"), std::move(services), parent)
+    : TopicPage("Frame2", u"匀速圆周运动", CONTROLS, std::move(services), parent),
+      Text10(control<QLineEdit>("Text10")), Text11(control<QLineEdit>("Text11")),
+      Text12(control<QLineEdit>("Text12")), Text13(control<QLineEdit>("Text13")),
+      Text14(control<QLineEdit>("Text14")), Text15(control<QLineEdit>("Text15")),
+      Option3(control<QRadioButton>("Option3"))
 {
-    ui::build_controls(this, CONTROLS);
     ui::set_focus_order(this, {"Text10", "Text11", "Text12", "Text13", "CurtButton1_11", "Text14",
                                "Text15", "Option3", "Option4"});
-    ui::press_on_enter(this, ui::child<QPushButton>(this, "CurtButton1_11"));
-
+    ui::press_on_enter(this, control<QPushButton>("CurtButton1_11"));
     // Only the box of the chosen speed can be typed in; switching keeps both texts.
-    auto *linear = ui::child<QRadioButton>(this, "Option3");
-    connect(linear, &QRadioButton::toggled, this, [this](bool v_given) {
-        auto *v = ui::child<QLineEdit>(this, "Text10");
-        auto *omega = ui::child<QLineEdit>(this, "Text11");
-        if (v_given) {
-            omega->setEnabled(false);
-            v->setEnabled(true);
-        } else {
-            v->setEnabled(false);
-            omega->setEnabled(true);
-        }
-    });
+    ui::enable_by_choice(Option3, Text10, Text11);
 }
 
 void CircularMotionPage::compute_circular_motion()
 {
     // The box of the speed not given is never read, whatever it holds.
-    const bool v_given = ui::child<QRadioButton>(this, "Option3")->isChecked();
-    const double speed = ui::read_box(ui::child<QLineEdit>(this, v_given ? "Text10" : "Text11"));
-    const double radius = ui::read_box(ui::child<QLineEdit>(this, "Text12"));
-    const double mass = ui::read_box(ui::child<QLineEdit>(this, "Text13"));
+    const bool v_given = Option3->isChecked();
+    const double speed = ui::read_box(v_given ? Text10 : Text11);
+    const double radius = ui::read_box(Text12);
+    const double mass = ui::read_box(Text13);
     const mechanics::Centripetal result = mechanics::centripetal(
         v_given ? mechanics::GivenSpeed::Linear : mechanics::GivenSpeed::Angular, speed, radius,
         mass);
-    ui::write_box(ui::child<QLineEdit>(this, "Text14"), result.acceleration);
-    ui::write_box(ui::child<QLineEdit>(this, "Text15"), result.force);
+    ui::write_box(Text14, result.acceleration);
+    ui::write_box(Text15, result.force);
 }
 
 } // namespace pages

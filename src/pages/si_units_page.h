@@ -8,7 +8,7 @@
 
 #include <array>
 
-namespace app {
+namespace pages {
 
 class SiUnitsPage : public ui::TopicPage {
     Q_OBJECT
@@ -16,7 +16,7 @@ public:
     static constexpr int ROWS = 7;
     static constexpr int COLUMNS = 6;
 
-    SiUnitsPage(std::shared_ptr<ui::Services> services, QWidget *parent);
+    explicit SiUnitsPage(std::shared_ptr<ui::Services> services, QWidget *parent = nullptr);
 
     // The text of a cell; row 0 holds the headings.
     static QString cell_text(int row, int column);
@@ -26,4 +26,4 @@ public:
     static QRect cell_rect(int row, int column);
 };
 
-} // namespace app
+} // namespace pages

@@ -11,7 +11,7 @@
 #include <variant>
 #include <vector>
 
-namespace graph {
+namespace mechanics {
 
 // A 24-bit colour.
 struct Rgb {
@@ -83,9 +83,6 @@ using Operation = std::variant<op::Clear, op::SetCoordinates, op::SetLineWidth, 
                                op::LineTo, op::MoveTo, op::Print>;
 using Drawing = std::vector<Operation>;
 
-// Shown when the amplitude or the period is zero or negative.
-inline constexpr std::string_view INPUT_ERROR_MESSAGE = "输入错误，请重新输入。";
-
 // What one press of "绘图" does: either draw `drawing` or show `message`.
 struct VibrationPlot {
     Drawing drawing;
@@ -108,4 +105,4 @@ VibrationPlot plot_vibration(const VibrationInput &input);
 // 0.01 while t ≤ end; the rounding of the repeated addition is kept.
 std::vector<double> curve_times(double end);
 
-} // namespace graph
+} // namespace mechanics

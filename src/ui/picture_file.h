@@ -3,11 +3,9 @@
 
 #include <QString>
 
-#include <string>
-
 class QImage;
 
-namespace graph {
+namespace ui {
 
 enum class PictureFormat { Bmp, Jpeg };
 
@@ -20,7 +18,4 @@ PictureFormat format_for_name(const QString &file_name);
 // existing file of that name as it was. False when anything failed.
 bool write_picture(const QImage &image, const QString &file_name);
 
-// Shown when the picture could not be written.
-std::string save_failed_message();
-
-} // namespace graph
+} // namespace ui

@@ -1,7 +1,6 @@
-#include "mechanics/pages/linear_motion_page.h"
+#include "pages/linear_motion_page.h"
 
 #include "mechanics/numbers.h"
-#include "ui/controls.h"
 #include "ui/number_box.h"
 
 #include <QCheckBox>
@@ -18,22 +17,17 @@ using mechanics::MotionQuantity;
 using ui::Kind;
 
 // Each quantity's check box (ticked: known) and its box, in visiting order.
-struct QuantityControls {
-    MotionQuantity quantity;
-    const char *check;
-    const char *box;
-};
+constexpr std::array<std::pair<const char *, const char *>, 5> QUANTITY_NAMES = {{
+    {"Check1", "Text5"},
+    {"Check2", "Text6"},
+    {"Check3", "Text7"},
+    {"Check4", "Text8"},
+    {"Check5", "Text9"},
+}};
 
-constexpr QuantityControls QUANTITIES[] = {
-    {MotionQuantity::V0, "Check1", "Text5"}, {MotionQuantity::Vt, "Check2", "Text6"},
-    {MotionQuantity::A, "Check3", "Text7"},  {MotionQuantity::S, "Check4", "Text8"},
-    {MotionQuantity::T, "Check5", "Text9"},
-};
-
-const QuantityControls &controls_of(MotionQuantity quantity)
-{
-    return QUANTITIES[static_cast<int>(quantity)];
-}
+constexpr MotionQuantity ALL_QUANTITIES[] = {MotionQuantity::V0, MotionQuantity::Vt,
+                                             MotionQuantity::A, MotionQuantity::S,
+                                             MotionQuantity::T};
 
 // Twips inside the page. Every box starts locked and empty; a tick unlocks it.
 // The check boxes are only as wide as their mark, so the captions of Check4 and
@@ -47,13 +41,12 @@ constexpr ui::ControlSpec CONTROLS[] = {
      u"S = v_0t + \\frac{1}{2}at^2",
      u"S = v₀t + ½at²"},
     // Lines as close as the page's 宋体 sets them, so three fit above the boxes.
-    {Kind::WrapLabel,
-     "Label6",
-     {1800, 300, 3345, 660},
-     u"<p style=\"line-height:80%\">已知任意三个量，可计算其他两个量。"
-     u"注意:正负号表示加速度a的方向。当匀加速运动时,a为正；当匀减速运动时,a为负。</p>",
-     u"已知任意三个量，可计算其他两个量。注意:正负号表示加速度a的方向。"
-     u"当匀加速运动时,a为正；当匀减速运动时,a为负。"},
+    {.kind = Kind::WrapLabel,
+     .name = "Label6",
+     .at = {1800, 300, 3345, 660},
+     .text = u"已知任意三个量，可计算其他两个量。"
+             u"注意:正负号表示加速度a的方向。当匀加速运动时,a为正；当匀减速运动时,a为负。",
+     .line_pitch = 80},
     {Kind::CheckBox, "Check1", {120, 960, 255, 255}, {}, u"已知v₀"},
     {Kind::RowCaption, "LabF_2", {375, 960, 345, 270}, u"v_0 =", {}, 10.5},
     {Kind::LockedBox, "Text5", {720, 960, 975, 270}, {}, u"v₀"},
@@ -80,28 +73,26 @@ constexpr ui::ControlSpec CONTROLS[] = {
 } // namespace
 
 LinearMotionPage::LinearMotionPage(std::shared_ptr<ui::Services> services, QWidget *parent)
-    : TopicPage("Frame1", QStringLiteral("匀变速直线运动"), std::move(services), parent)
+    : TopicPage("Frame1", u"匀变速直线运动", CONTROLS, std::move(services), parent)
 {
-    ui::build_controls(this, CONTROLS);
+    for (std::size_t i = 0; i < quantities_.size(); ++i) {
+        quantities_[i] = {control<QCheckBox>(QUANTITY_NAMES[i].first),
+                          control<QLineEdit>(QUANTITY_NAMES[i].second)};
+        connect(quantities_[i].known, &QCheckBox::toggled, this,
+                [this, quantity = ALL_QUANTITIES[i]] { set_known(quantity); });
+    }
     ui::set_focus_order(this, {"Check1", "Text5", "Check2", "Text6", "Check3", "Text7", "Check4",
                                "Text8", "Check5", "Text9", "CurtButton1_10"});
-    ui::press_on_enter(this, ui::child<QPushButton>(this, "CurtButton1_10"));
-    for (const QuantityControls &q : QUANTITIES) {
-        connect(ui::child<QCheckBox>(this, q.check), &QCheckBox::toggled, this,
-                [this, quantity = q.quantity] { set_known(quantity); });
-    }
+    ui::press_on_enter(this, control<QPushButton>("CurtButton1_10"));
 }
 
 void LinearMotionPage::set_known(MotionQuantity quantity)
 {
-    const QuantityControls &q = controls_of(quantity);
-    auto *box = ui::child<QLineEdit>(this, q.box);
-    if (ui::child<QCheckBox>(this, q.check)->checkState() == Qt::Checked) {
-        box->setReadOnly(false);
-    } else {
-        box->setReadOnly(true);
-        box->clear();
-    }
+    const Quantity &q = quantities_[static_cast<std::size_t>(quantity)];
+    const bool known = q.known->checkState() == Qt::Checked;
+    q.box->setReadOnly(!known);
+    if (!known)
+        q.box->clear();
 }
 
 void LinearMotionPage::compute_linear_motion()
@@ -111,15 +102,15 @@ void LinearMotionPage::compute_linear_motion()
     mechanics::KnownSet known;
     std::string texts[4];
     double t = 0;
-    for (const QuantityControls &q : QUANTITIES) {
-        if (ui::child<QCheckBox>(this, q.check)->checkState() != Qt::Checked)
+    for (MotionQuantity quantity : ALL_QUANTITIES) {
+        const Quantity &q = quantities_[static_cast<std::size_t>(quantity)];
+        if (q.known->checkState() != Qt::Checked)
             continue;
-        known.add(q.quantity);
-        const auto *box = ui::child<QLineEdit>(this, q.box);
-        if (q.quantity == MotionQuantity::T)
-            t = ui::read_box(box);
+        known.add(quantity);
+        if (quantity == MotionQuantity::T)
+            t = ui::read_box(q.box);
         else
-            texts[static_cast<int>(q.quantity)] = box->text().toStdString();
+            texts[static_cast<int>(quantity)] = q.box->text().toStdString();
     }
     const mechanics::KnownValues values{texts[0], texts[1], texts[2],
                                         texts[3], t,        ui::decimal_separator()};
@@ -129,7 +120,7 @@ void LinearMotionPage::compute_linear_motion()
         return;
     }
     for (const mechanics::MotionResult &result : std::get<mechanics::MotionSolution>(outcome))
-        ui::write_box(ui::child<QLineEdit>(this, controls_of(result.quantity).box), result.value);
+        ui::write_box(quantities_[static_cast<std::size_t>(result.quantity)].box, result.value);
 }
 
 } // namespace pages

@@ -1,4 +1,5 @@
-// Frame5: 振动.
+// Frame5: the vibration graph, one period drawn with the typed amplitude and
+// period on its axes, in a chosen colour and width, and saved as a picture.
 #pragma once
 
 #include "ui/topic_page.h"
@@ -6,16 +7,20 @@
 #include <QColor>
 #include <QImage>
 
+class QLineEdit;
 class QPushButton;
+class QRadioButton;
 
-namespace graph {
-
+namespace ui {
 class GraphSurface;
+}
+
+namespace pages {
 
 class VibrationPage : public ui::TopicPage {
     Q_OBJECT
 public:
-    VibrationPage(std::shared_ptr<ui::Services> services, QWidget *parent);
+    explicit VibrationPage(std::shared_ptr<ui::Services> services, QWidget *parent = nullptr);
 
     // "绘图": draws one period of the vibration with the typed amplitude and
     // period on the axes, or says why it cannot.
@@ -32,11 +37,13 @@ public:
 private:
     void show_graph_colour();
 
-    GraphSurface *Pic1 = nullptr;
-    QPushButton *Command1 = nullptr;
+    ui::GraphSurface *Pic1;
+    QLineEdit *Text23, *Text24; // amplitude, period
+    QRadioButton *Option7;      // thin curve; Option8, thick
+    QPushButton *Command1;      // the colour swatch
     // The copy of the picture that is being written to a file.
     QImage Picsav;
     QColor graph_colour_ = Qt::black;
 };
 
-} // namespace graph
+} // namespace pages
