@@ -145,4 +145,4 @@ void GraphDrawingTest::typed_texts()
 }
 
 QTEST_APPLESS_MAIN(GraphDrawingTest)
-#include "graph_drawing_test.moc"
+#include "vibration_drawing_test.moc"
