@@ -1,0 +1,108 @@
+// Arbitrary input against every solver, called as its page calls it. A call
+// ends with finite results (every double of the answer, every point of the
+// drawing), a message, or a CalculationFailure; any other exception escapes and
+// stops the fuzzer like an infinity or NaN does.
+#include "mechanics/circular_motion.h"
+#include "mechanics/linear_motion.h"
+#include "mechanics/numbers.h"
+#include "mechanics/satellite.h"
+#include "mechanics/two_forces.h"
+#include "mechanics/vibration_drawing.h"
+#include "mechanics/work_power.h"
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+using namespace mechanics;
+
+namespace {
+
+void finite(std::initializer_list<double> values)
+{
+    for (const double value : values) {
+        if (!std::isfinite(value)) {
+            std::fprintf(stderr, "a solver gave %.17g; the stack below names it\n", value);
+            std::abort();
+        }
+    }
+}
+
+// Every double a page hands a solver was typed in a box and read by
+// read_number, which gives any finite double (subnormals, -0 and the extremes
+// among them) but never an infinity or NaN: their bit patterns lose the lowest
+// exponent bit here and so become huge finite values instead.
+double typed(FuzzedDataProvider &in)
+{
+    const auto bits = in.ConsumeIntegral<std::uint64_t>();
+    const double value = std::bit_cast<double>(bits);
+    return std::isfinite(value) ? value : std::bit_cast<double>(bits & ~(std::uint64_t{1} << 52));
+}
+
+// Numbers and switches come from the end of the input, texts from the front.
+void solve(FuzzedDataProvider &in)
+{
+    const int solver = in.ConsumeIntegralInRange(0, 5);
+    const char separator = in.ConsumeBool() ? ',' : '.';
+    const bool choice = in.ConsumeBool(), other_choice = in.ConsumeBool();
+    auto text = [&in] { return in.ConsumeRandomLengthString(); };
+    if (solver == 0) {
+        const double f1 = typed(in), f2 = typed(in), angle = typed(in);
+        const double alpha = choice ? angle : degrees_to_radians(angle);
+        finite({alpha, compose_two_forces(f1, f2, alpha)});
+    } else if (solver == 1) {
+        KnownSet known; // all 32 sets: those not of three end in a message
+        const unsigned bits = in.ConsumeIntegralInRange(0U, 31U);
+        for (unsigned q = 0; q < 5; ++q)
+            if ((bits >> q) & 1U)
+                known.add(static_cast<MotionQuantity>(q));
+        const double t = typed(in);
+        const std::string v0 = text(), vt = text(), a = text(), s = text();
+        const MotionOutcome outcome = solve_linear_motion(known, {v0, vt, a, s, t, separator});
+        if (const auto *answer = std::get_if<MotionSolution>(&outcome))
+            finite({(*answer)[0].value, (*answer)[1].value});
+    } else if (solver == 2) {
+        const double speed = typed(in), radius = typed(in), mass = typed(in);
+        const Centripetal c =
+            centripetal(choice ? GivenSpeed::Linear : GivenSpeed::Angular, speed, radius, mass);
+        finite({c.acceleration, c.force});
+    } else if (solver == 3) {
+        if (const std::optional<Orbit> orbit = satellite_orbit(typed(in)))
+            finite({orbit->speed, orbit->period, orbit->angular_speed});
+    } else if (solver == 4) {
+        const std::string f = text(), angle = text(), s = text(), v = text(), t = text();
+        const WorkPower result =
+            compute_work_power({choice ? PowerMode::Average : PowerMode::Instantaneous, f, angle,
+                                other_choice, s, v, t, separator});
+        finite({result.work, result.power});
+    } else {
+        const std::string amplitude = text(), period = text();
+        for (const Operation &o :
+             plot_vibration({amplitude, period, choice, {}, separator}).drawing) {
+            if (const auto *c = std::get_if<op::SetCoordinates>(&o))
+                finite({c->x1, c->y1, c->x2, c->y2});
+            else if (const auto *line = std::get_if<op::Line>(&o))
+                finite({line->from.x, line->from.y, line->to.x, line->to.y});
+            else if (const auto *to = std::get_if<op::LineTo>(&o))
+                finite({to->to.x, to->to.y});
+            else if (const auto *move = std::get_if<op::MoveTo>(&o))
+                finite({move->at.x, move->at.y});
+        }
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    FuzzedDataProvider in(data, size);
+    try {
+        solve(in);
+    } catch (const CalculationFailure &) {
+    }
+    return 0;
+}
