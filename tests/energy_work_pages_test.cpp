@@ -100,6 +100,17 @@ void EnergyWorkPagesTest::captions_fit_their_places()
             QVERIFY2(fits, qPrintable(label->objectName()));
         }
     }
+    // Close-set lines must not touch: the conservation law's two lines stay two
+    // bands of ink with blank rows between.
+    const QImage law = test::control<QLabel>(energy(), "Label15")->grab().toImage();
+    QString rows;
+    for (int y = 0; y < law.height(); ++y) {
+        bool ink = false;
+        for (int x = 0; x < law.width(); ++x)
+            ink |= qGray(law.pixel(x, y)) < 160;
+        rows += ink ? u'#' : u' ';
+    }
+    QCOMPARE(rows.split(u' ', Qt::SkipEmptyParts).size(), 2);
 }
 
 void EnergyWorkPagesTest::work_power_through_the_page_data()

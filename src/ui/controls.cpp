@@ -3,12 +3,17 @@
 #include "ui/formula_label.h"
 
 #include <QCheckBox>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QTextDocument>
+
+#include <algorithm>
+#include <cmath>
 
 namespace ui {
 
@@ -169,8 +174,16 @@ void centre_on_first_show(QWidget *window, bool &centred)
     }
 }
 
-void set_line_pitch(QLabel *label, const QString &html, int percent)
+void set_line_pitch(QLabel *label, const QString &html)
 {
+    // The ink of the note's own characters in the face that stands in for 宋体,
+    // one pixel, and no more. Qt takes the percentage of the line's height
+    // rounded up to a whole pixel.
+    QTextDocument text;
+    text.setHtml(html);
+    const QFontMetricsF metrics(label->font());
+    const double ink = metrics.tightBoundingRect(text.toPlainText()).height();
+    const int percent = static_cast<int>(std::ceil(100 * (ink + 1) / std::ceil(metrics.height())));
     label->setTextFormat(Qt::RichText);
     label->setText(QStringLiteral("<p style=\"line-height:%1%\">%2</p>").arg(percent).arg(html));
 }

@@ -4,6 +4,7 @@
 #include "ui/controls.h"
 #include "ui/number_box.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -38,8 +39,7 @@ constexpr ui::ControlSpec CONTROLS[] = {
     {Kind::WrapLabel,
      "Label10",
      {240, 1200, 2895, 720},
-     u"<p style=\"line-height:80%\">说明<br>v为线速度，ω为角速度，R为半径，a为向心加速度，"
-     u"F为向心力。</p>",
+     u"说明<br>v为线速度，ω为角速度，R为半径，a为向心加速度，F为向心力。",
      u"说明：v为线速度，ω为角速度，R为半径，a为向心加速度，F为向心力。"},
     {Kind::RowCaption, "Label9", {3435, 1200, 405, 270}, u"R=", {}, 10.5},
     {Kind::InputBox, "Text12", {3840, 1200, 1095, 270}, {}, u"R"},
@@ -58,6 +58,9 @@ CircularMotionPage::CircularMotionPage(std::shared_ptr<ui::Services> services, Q
     : TopicPage("Frame2", QStringLiteral("匀速圆周运动"), std::move(services), parent)
 {
     ui::build_controls(this, CONTROLS);
+    // Lines as close as the page's 宋体 sets them, so the note ends above the boxes.
+    auto *note = ui::child<QLabel>(this, "Label10");
+    ui::set_line_pitch(note, note->text());
     ui::set_focus_order(this, {"Text10", "Text11", "Text12", "Text13", "CurtButton1_11", "Text14",
                                "Text15", "Option3", "Option4"});
     ui::press_on_enter(this, ui::child<QPushButton>(this, "CurtButton1_11"));

@@ -5,6 +5,7 @@
 #include "ui/number_box.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -46,12 +47,11 @@ constexpr ui::ControlSpec CONTROLS[] = {
      {540, 555, 1260, 405},
      u"S = v_0t + \\frac{1}{2}at^2",
      u"S = v₀t + ½at²"},
-    // Lines as close as the page's 宋体 sets them, so three fit above the boxes.
     {Kind::WrapLabel,
      "Label6",
      {1800, 300, 3345, 660},
-     u"<p style=\"line-height:80%\">已知任意三个量，可计算其他两个量。"
-     u"注意:正负号表示加速度a的方向。当匀加速运动时,a为正；当匀减速运动时,a为负。</p>",
+     u"已知任意三个量，可计算其他两个量。"
+     u"注意:正负号表示加速度a的方向。当匀加速运动时,a为正；当匀减速运动时,a为负。",
      u"已知任意三个量，可计算其他两个量。注意:正负号表示加速度a的方向。"
      u"当匀加速运动时,a为正；当匀减速运动时,a为负。"},
     {Kind::CheckBox, "Check1", {120, 960, 255, 255}, {}, u"已知v₀"},
@@ -83,6 +83,9 @@ LinearMotionPage::LinearMotionPage(std::shared_ptr<ui::Services> services, QWidg
     : TopicPage("Frame1", QStringLiteral("匀变速直线运动"), std::move(services), parent)
 {
     ui::build_controls(this, CONTROLS);
+    // Lines as close as the page's 宋体 sets them, so three fit above the boxes.
+    auto *note = ui::child<QLabel>(this, "Label6");
+    ui::set_line_pitch(note, note->text().toHtmlEscaped());
     ui::set_focus_order(this, {"Check1", "Text5", "Check2", "Text6", "Check3", "Text7", "Check4",
                                "Text8", "Check5", "Text9", "CurtButton1_10"});
     ui::press_on_enter(this, ui::child<QPushButton>(this, "CurtButton1_10"));

@@ -15,8 +15,6 @@ namespace {
 
 using ui::Kind;
 
-constexpr int LINE_PITCH_PERCENT = 70;
-
 constexpr const char16_t *SHOW_NOTE = u"查看说明";
 constexpr const char16_t *CLOSE_NOTE = u"关闭说明";
 
@@ -110,14 +108,6 @@ private:
     }
 };
 
-// The conservation law keeps the line pitch of the face the page was drawn in,
-// one character high: the CJK face's own line gap would push its second line
-// into the button below it.
-void set_tight_lines(QLabel *label)
-{
-    ui::set_line_pitch(label, label->text().toHtmlEscaped(), LINE_PITCH_PERCENT);
-}
-
 } // namespace
 
 MechanicalEnergyPage::MechanicalEnergyPage(std::shared_ptr<ui::Services> services, QWidget *parent)
@@ -132,7 +122,10 @@ MechanicalEnergyPage::MechanicalEnergyPage(std::shared_ptr<ui::Services> service
     names->setGeometry(ui::to_pixels(ENERGY_NAMES_AT));
     names->setAccessibleName(names->text());
 
-    set_tight_lines(ui::child<QLabel>(this, "Label15"));
+    // The conservation law's two lines stand as close as in the face the page
+    // was drawn in, so that they end above the formula below them.
+    auto *law = ui::child<QLabel>(this, "Label15");
+    ui::set_line_pitch(law, law->text().toHtmlEscaped());
 
     // The note covers the captions below it, in the colours of a tooltip, down
     // to the foot of the work-energy formula so that no half of it peeks out.

@@ -19,8 +19,6 @@ using ui::Kind;
 constexpr int RADIANS = 0;
 constexpr int DEGREES = 1;
 
-constexpr int LINE_PITCH_PERCENT = 88;
-
 // Twips inside the page. Row captions end where their boxes begin; the option
 // buttons have no caption of their own and stand just before "s=" and "v=".
 constexpr ui::ControlSpec CONTROLS[] = {
@@ -78,7 +76,7 @@ WorkPowerPage::WorkPowerPage(std::shared_ptr<ui::Services> services, bool &angle
     // The note's lines stand a little closer than the CJK face's own line gap,
     // so that its four lines end above the boxes.
     auto *note = ui::child<QLabel>(this, "Label26");
-    ui::set_line_pitch(note, note->text(), LINE_PITCH_PERCENT);
+    ui::set_line_pitch(note, note->text().toHtmlEscaped());
 
     // toggled also follows the arrow keys and a check made by the program, so the
     // boxes always match the selected button.
