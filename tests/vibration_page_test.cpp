@@ -74,6 +74,8 @@ void VibrationPageTest::init()
     QVERIFY(QTest::qWaitForWindowExposed(w()));
     click(button(w(), "CurtButton1_5"));
     surface_ = test::control<graph::GraphSurface>(w(), "Pic1");
+    // The picture sits inside the page's frame, below its caption.
+    QVERIFY(surface_->parentWidget()->contentsRect().contains(surface_->geometry()));
     folder_ = std::make_unique<QTemporaryDir>();
 }
 

@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
+
 namespace graph {
 
 namespace {
@@ -48,7 +50,11 @@ VibrationPage::VibrationPage(std::shared_ptr<ui::Services> services, QWidget *pa
 {
     Pic1 = new GraphSurface(this);
     Pic1->setObjectName(QStringLiteral("Pic1"));
-    Pic1->setGeometry(ui::to_pixels(PICTURE_AT));
+    // The page frame's top line runs below the caption, not through it: the
+    // picture keeps its size and moves down inside the frame.
+    QRect picture = ui::to_pixels(PICTURE_AT);
+    picture.moveTop(std::max(picture.top(), contentsRect().top()));
+    Pic1->setGeometry(picture);
     Pic1->setAccessibleName(QStringLiteral("振动图像"));
 
     ui::build_controls(this, CONTROLS);
