@@ -1,6 +1,7 @@
 #include "ui/controls.h"
 
 #include "ui/formula_label.h"
+#include "ui/number_box.h"
 
 #include <QCheckBox>
 #include <QFontMetricsF>
@@ -26,7 +27,9 @@ int pixels(int twips)
 
 QLineEdit *make_box(QWidget *parent, const ControlSpec &entry)
 {
-    auto *box = new QLineEdit(parent);
+    // Results run to twenty characters; the box shows what it cannot hold
+    // shortened, never cut off before the power of ten.
+    auto *box = new NumberBox(parent);
     // Boxes are 18 px high: the frame must not eat the digits.
     box->setTextMargins(0, 0, 0, 0);
     box->setReadOnly(entry.kind == Kind::LockedBox);
