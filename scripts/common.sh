@@ -14,6 +14,8 @@ VANTREL_PACKAGES=(
     desktop-file-utils appstream
     # The end-to-end test: a private X server and the accessibility bus.
     xvfb dbus at-spi2-core python3 python3-pyatspi python3-gi gir1.2-atspi-2.0
+    # ... and again under a window manager: its stacking order, real clicks.
+    openbox x11-utils xdotool
 )
 
 # scripts/fuzz: clang with libFuzzer and the sanitizer runtimes.

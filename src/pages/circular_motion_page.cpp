@@ -39,7 +39,7 @@ constexpr ui::ControlSpec CONTROLS[] = {
      .at = {240, 1200, 2895, 720},
      .text = u"说明<br>v为线速度，ω为角速度，R为半径，a为向心加速度，F为向心力。",
      .accessible = u"说明：v为线速度，ω为角速度，R为半径，a为向心加速度，F为向心力。",
-     .line_pitch = 80},
+     .close_lines = true}, // so that the note ends above the boxes
     {Kind::RowCaption, "Label9", {3435, 1200, 405, 270}, u"R=", {}, 10.5},
     {Kind::InputBox, "Text12", {3840, 1200, 1095, 270}, {}, u"R"},
     {Kind::RowCaption, "Label9_m", {3435, 1640, 405, 270}, u"m=", {}, 10.5},

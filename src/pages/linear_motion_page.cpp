@@ -46,7 +46,7 @@ constexpr ui::ControlSpec CONTROLS[] = {
      .at = {1800, 300, 3345, 660},
      .text = u"已知任意三个量，可计算其他两个量。"
              u"注意:正负号表示加速度a的方向。当匀加速运动时,a为正；当匀减速运动时,a为负。",
-     .line_pitch = 80},
+     .close_lines = true},
     {Kind::CheckBox, "Check1", {120, 960, 255, 255}, {}, u"已知v₀"},
     {Kind::RowCaption, "LabF_2", {375, 960, 345, 270}, u"v_0 =", {}, 10.5},
     {Kind::LockedBox, "Text5", {720, 960, 975, 270}, {}, u"v₀"},

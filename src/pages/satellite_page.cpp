@@ -21,14 +21,15 @@ constexpr ui::ControlSpec CONTROLS[] = {
      u"F = G\\frac{mM}{R^2} = mg = F_向",
      u"F = G·mM/R² = mg = F向",
      10.5},
+    // The note keeps the face's own line pitch: the subscript of F向 reaches
+    // below its line, and the place has room for all five lines.
     {.kind = Kind::WrapLabel,
      .name = "Label50",
      .at = {120, 840, 2460, 1500},
      .text = u"说明:<br>F为卫星所受引力，G引力常量，m为卫星质量，M为地球质量，"
              u"R为卫星距地心距离，mg为卫星所受重力，F<sub>向</sub>为卫星所受向心力。",
      .accessible = u"说明:F为卫星所受引力，G引力常量，m为卫星质量，M为地球质量，"
-                   u"R为卫星距地心距离，mg为卫星所受重力，F向为卫星所受向心力。",
-     .line_pitch = 80},
+                   u"R为卫星距地心距离，mg为卫星所受重力，F向为卫星所受向心力。"},
     {Kind::Label, "Label51", {2640, 405, 1575, 255}, u"卫星距地面距离h="},
     {Kind::InputBox, "Text25", {4200, 360, 855, 270}, {}, u"h"},
     {Kind::Label, "Label52", {2640, 840, 1575, 255}, u"卫星线速度    v="},

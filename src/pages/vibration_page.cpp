@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
+
 namespace pages {
 
 namespace {
@@ -58,6 +60,12 @@ VibrationPage::VibrationPage(std::shared_ptr<ui::Services> services, QWidget *pa
       Text24(control<QLineEdit>("Text24")), Option7(control<QRadioButton>("Option7")),
       Command1(control<QPushButton>("Command1"))
 {
+    // The page frame's top line runs below the caption, not through it: the
+    // picture keeps its size and moves down inside the frame.
+    QRect picture = Pic1->geometry();
+    picture.moveTop(std::max(picture.top(), contentsRect().top()));
+    Pic1->setGeometry(picture);
+
     Text23->setText(QStringLiteral("1"));
     Text24->setText(QStringLiteral("4"));
     connect(Command1, &QPushButton::clicked, this, &VibrationPage::pick_graph_colour);

@@ -17,10 +17,6 @@ using ui::Kind;
 constexpr int RADIANS = 0;
 constexpr int DEGREES = 1;
 
-// The note's lines stand a little closer than the CJK face's own line gap, so
-// that its four lines end above the boxes.
-constexpr int NOTE_LINE_PITCH = 88;
-
 // Twips inside the page. Row captions end where their boxes begin; the option
 // buttons have no caption of their own and stand just before "s=" and "v=".
 constexpr ui::ControlSpec CONTROLS[] = {
@@ -53,7 +49,9 @@ constexpr ui::ControlSpec CONTROLS[] = {
      .at = {2640, 240, 2295, 960},
      .text = u"说明：W为功，P为功率，F为力，s为力方向上的位移，t为时间，v为瞬时速度，"
              u"α为力和位移的夹角。",
-     .line_pitch = NOTE_LINE_PITCH},
+     // Lines a little closer than the CJK face's own, so that the four end
+     // above the boxes.
+     .close_lines = true},
     // Until the user picks, the angle is read in the unit the window holds.
     {Kind::ComboBox, "Combo1", {3960, 1200, 975, 300}, u"弧度制\n角度制", u"角的单位"},
 };

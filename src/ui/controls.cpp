@@ -1,15 +1,21 @@
 #include "ui/controls.h"
 
 #include "ui/formula_label.h"
+#include "ui/number_box.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QTextDocument>
+
+#include <algorithm>
+#include <cmath>
 
 namespace ui {
 
@@ -22,7 +28,9 @@ int pixels(int twips)
 
 QLineEdit *make_box(QWidget *parent, const ControlSpec &entry)
 {
-    auto *box = new QLineEdit(parent);
+    // Results run to twenty characters; the box shows what it cannot hold
+    // shortened, never cut off before the power of ten.
+    auto *box = new NumberBox(parent);
     // Boxes are 18 px high: the frame must not eat the digits.
     box->setTextMargins(0, 0, 0, 0);
     box->setReadOnly(entry.kind == Kind::LockedBox);
@@ -44,9 +52,8 @@ QWidget *make_control(QWidget *parent, const ControlSpec &entry)
         label->setWordWrap(entry.kind == Kind::WrapLabel);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setTextFormat(text.contains(u'<') ? Qt::RichText : Qt::PlainText);
-        if (entry.line_pitch > 0)
-            set_line_pitch(label, text.contains(u'<') ? text : text.toHtmlEscaped(),
-                           entry.line_pitch);
+        if (entry.close_lines)
+            set_line_pitch(label, text.contains(u'<') ? text : text.toHtmlEscaped());
         if (entry.point_size > 0) {
             QFont font = label->font();
             font.setPointSizeF(entry.point_size);
@@ -197,8 +204,16 @@ void centre_on_first_show(QWidget *window, bool &centred)
     }
 }
 
-void set_line_pitch(QLabel *label, const QString &html, int percent)
+void set_line_pitch(QLabel *label, const QString &html)
 {
+    // The ink of the note's own characters in the face that stands in for 宋体,
+    // one pixel, and no more. Qt takes the percentage of the line's height
+    // rounded up to a whole pixel.
+    QTextDocument text;
+    text.setHtml(html);
+    const QFontMetricsF metrics(label->font());
+    const double ink = metrics.tightBoundingRect(text.toPlainText()).height();
+    const int percent = static_cast<int>(std::ceil(100 * (ink + 1) / std::ceil(metrics.height())));
     label->setTextFormat(Qt::RichText);
     label->setText(QStringLiteral("<p style=\"line-height:%1%\">%2</p>").arg(percent).arg(html));
 }

@@ -57,8 +57,9 @@ struct ControlSpec {
     // Point size for formulas and labels; 0 keeps the page's font.
     double point_size = 0;
     bool checked = false;
-    // Wrapped notes: line pitch in percent of the face's own; 0 keeps it.
-    int line_pitch = 0;
+    // Wrapped notes: lines as close as in 宋体 (set_line_pitch), not the CJK
+    // face's own wider pitch.
+    bool close_lines = false;
     // Kind::Custom: makes the control as a child of `parent`.
     QWidget *(*make)(QWidget *parent) = nullptr;
 };
@@ -96,8 +97,10 @@ void on_left_click(QWidget *widget, std::function<void()> action);
 // of its screen. Call from showEvent; later shows keep where the user put it.
 void centre_on_first_show(QWidget *window, bool &centred);
 
-// Sets a wrapped label's lines closer than the CJK face's own line gap, so a
-// note keeps to the place the page gives it. `html` is the label's rich text.
-void set_line_pitch(QLabel *label, const QString &html, int percent);
+// Sets a wrapped label's lines as close as the 宋体 lines the pages were drawn
+// with, one pixel between the ink of a line and the next, so that a note keeps
+// to its place without its lines touching at any scale. `html` is the label's
+// rich text; the ink of sub- and superscripts is not measured.
+void set_line_pitch(QLabel *label, const QString &html);
 
 } // namespace ui

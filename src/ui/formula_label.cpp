@@ -6,7 +6,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <functional>
+#include <iterator>
+#include <optional>
+#include <utility>
 #include <vector>
 
 namespace ui {
@@ -20,218 +22,100 @@ constexpr double FRACTION_GAP = 1.5;
 // Space between the root bar and the top of the radicand, in pixels.
 constexpr double ROOT_GAP = 1.5;
 
-// A laid-out piece of a formula: its extent around the baseline and how to draw
-// itself with its origin on the baseline at the left edge.
-struct Box {
-    double width = 0;
-    double ascent = 0;
-    double descent = 0;
-    std::function<void(QPainter &, QPointF)> paint;
+// The markup as read: what is drawn is also what a screen reader hears.
+struct Node {
+    enum Kind {
+        Text,        // `text`, drawn as one run so the font's kerning holds
+        Row,         // parts side by side
+        Stack,       // a subscript and a superscript over the same place
+        Subscript,   // parts[0], lowered and smaller
+        Superscript, // parts[0], raised and smaller
+        Fraction,    // parts[0] over parts[1]
+        Root,        // parts[0] under a root sign
+    };
+    Kind kind = Row;
+    QString text = {};
+    std::vector<Node> parts = {};
 };
 
-QFont scaled(const QFont &font, double factor)
-{
-    QFont result = font;
-    result.setPointSizeF(font.pointSizeF() * factor);
-    return result;
-}
-
-// Math axis: the height of a fraction bar above the baseline.
-double axis_height(const QFont &font)
-{
-    return QFontMetricsF(font).xHeight() * 0.5;
-}
-
-Box text_box(const QString &text, const QFont &font)
-{
-    const QFontMetricsF metrics(font);
-    // Ink extent rather than the font's line height: CJK fonts reserve a lot of
-    // room above and below, which would push fractions far apart.
-    const QRectF ink = metrics.tightBoundingRect(text);
-    Box box;
-    box.width = metrics.horizontalAdvance(text);
-    box.ascent = std::max(0.0, -ink.top());
-    box.descent = std::max(0.0, ink.bottom());
-    box.paint = [text, font](QPainter &painter, QPointF origin) {
-        painter.setFont(font);
-        painter.drawText(origin, text);
-    };
-    return box;
-}
-
-Box row_box(std::vector<Box> items)
-{
-    Box row;
-    for (const Box &item : items) {
-        row.width += item.width;
-        row.ascent = std::max(row.ascent, item.ascent);
-        row.descent = std::max(row.descent, item.descent);
-    }
-    row.paint = [items = std::move(items)](QPainter &painter, QPointF origin) {
-        for (const Box &item : items) {
-            item.paint(painter, origin);
-            origin.rx() += item.width;
-        }
-    };
-    return row;
-}
-
-Box shifted(Box inner, double rise)
-{
-    Box box;
-    box.width = inner.width;
-    box.ascent = std::max(0.0, inner.ascent + rise);
-    box.descent = std::max(0.0, inner.descent - rise);
-    box.paint = [inner = std::move(inner), rise](QPainter &painter, QPointF origin) {
-        inner.paint(painter, origin - QPointF(0, rise));
-    };
-    return box;
-}
-
-Box stacked(Box lower, Box upper)
-{
-    Box box;
-    box.width = std::max(lower.width, upper.width);
-    box.ascent = std::max(lower.ascent, upper.ascent);
-    box.descent = std::max(lower.descent, upper.descent);
-    box.paint = [lower = std::move(lower), upper = std::move(upper)](QPainter &painter,
-                                                                     QPointF origin) {
-        lower.paint(painter, origin);
-        upper.paint(painter, origin);
-    };
-    return box;
-}
-
-Box fraction_box(Box numerator, Box denominator, const QFont &font)
-{
-    const double axis = axis_height(font);
-    const double pad = QFontMetricsF(font).horizontalAdvance(QLatin1Char(' ')) * 0.3;
-    Box box;
-    box.width = std::max(numerator.width, denominator.width) + 2 * pad;
-    box.ascent = axis + FRACTION_GAP + numerator.descent + numerator.ascent;
-    box.descent = std::max(0.0, FRACTION_GAP + denominator.ascent + denominator.descent - axis);
-    const double width = box.width;
-    box.paint = [numerator = std::move(numerator), denominator = std::move(denominator), axis,
-                 width](QPainter &painter, QPointF origin) {
-        const double bar = origin.y() - axis;
-        painter.drawLine(QPointF(origin.x() + 0.5, bar), QPointF(origin.x() + width - 0.5, bar));
-        numerator.paint(painter, QPointF(origin.x() + (width - numerator.width) / 2,
-                                         bar - FRACTION_GAP - numerator.descent));
-        denominator.paint(painter, QPointF(origin.x() + (width - denominator.width) / 2,
-                                           bar + FRACTION_GAP + denominator.ascent));
-    };
-    return box;
-}
-
-Box root_box(Box radicand, const QFont &font)
-{
-    const QFontMetricsF metrics(font);
-    const double sign_width = metrics.horizontalAdvance(QLatin1Char('v')) * 0.9;
-    const double top = std::max(radicand.ascent, metrics.capHeight()) + ROOT_GAP;
-    Box box;
-    box.width = sign_width + radicand.width + 1;
-    box.ascent = top + 1;
-    box.descent = std::max(radicand.descent, 1.0);
-    const double descent = box.descent;
-    box.paint = [radicand = std::move(radicand), sign_width, top, descent](QPainter &painter,
-                                                                           QPointF origin) {
-        const double x = origin.x();
-        const double y = origin.y();
-        QPainterPath sign;
-        sign.moveTo(x, y - top * 0.45);
-        sign.lineTo(x + sign_width * 0.25, y - top * 0.55);
-        sign.lineTo(x + sign_width * 0.5, y + descent - 0.5);
-        sign.lineTo(x + sign_width, y - top);
-        sign.lineTo(x + sign_width + radicand.width + 1, y - top);
-        painter.save();
-        painter.setBrush(Qt::NoBrush);
-        painter.drawPath(sign);
-        painter.restore();
-        radicand.paint(painter, QPointF(x + sign_width, y));
-    };
-    return box;
-}
-
-// Reads markup and lays it out in one pass.
-class Layout {
+class Parser {
 public:
-    explicit Layout(const QString &markup) : text_(markup) {}
+    explicit Parser(const QString &markup) : text_(markup) {}
 
-    Box row(const QFont &font)
+    Node formula()
     {
-        std::vector<Box> items;
-        QString run;
-        int last_script = 0; // +1 superscript, -1 subscript, 0 other
-        auto flush = [&] {
-            if (!run.isEmpty())
-                items.push_back(text_box(run, font));
-            run.clear();
-        };
-        while (pos_ < text_.size() && text_[pos_] != u'}') {
-            const QChar c = text_[pos_];
-            if (c == u'_' || c == u'^') {
-                flush();
-                ++pos_;
-                const int kind = c == u'^' ? 1 : -1;
-                const QFont small = scaled(font, SCRIPT_SCALE);
-                const QFontMetricsF metrics(font);
-                const double rise = kind > 0 ? metrics.xHeight() * 0.8 : -metrics.xHeight() * 0.45;
-                Box script = shifted(group(small), rise);
-                if (last_script == -kind && !items.empty()) {
-                    Box previous = std::move(items.back());
-                    items.back() = stacked(std::move(previous), std::move(script));
-                    last_script = 0;
-                } else {
-                    items.push_back(std::move(script));
-                    last_script = kind;
-                }
-                continue;
-            }
-            last_script = 0;
-            if (c == u'\\') {
-                flush();
-                items.push_back(command(font));
-            } else if (c == u'{') {
-                flush();
-                items.push_back(group(font));
-            } else {
-                run.append(c);
-                ++pos_;
-            }
+        Node all;
+        // A stray closing brace ends nothing: the text after it still counts.
+        for (; pos_ < text_.size(); ++pos_) {
+            Node row = this->row();
+            std::move(row.parts.begin(), row.parts.end(), std::back_inserter(all.parts));
         }
-        flush();
-        return row_box(std::move(items));
+        return all;
     }
 
 private:
-    // One braced group, or a single character.
-    Box group(const QFont &font)
+    Node row()
+    {
+        Node row;
+        QString run;
+        auto flush = [&] {
+            if (!run.isEmpty())
+                row.parts.push_back({Node::Text, std::exchange(run, {})});
+        };
+        while (pos_ < text_.size() && text_[pos_] != u'}') {
+            const QChar c = text_[pos_];
+            if (c != u'_' && c != u'^' && c != u'\\' && c != u'{') {
+                run.append(c);
+                ++pos_;
+                continue;
+            }
+            flush();
+            if (c == u'{') {
+                row.parts.push_back(group());
+            } else if (c == u'\\') {
+                row.parts.push_back(command());
+            } else {
+                ++pos_;
+                Node script{c == u'^' ? Node::Superscript : Node::Subscript, {}, {group()}};
+                const auto other = c == u'^' ? Node::Subscript : Node::Superscript;
+                if (!row.parts.empty() && row.parts.back().kind == other) {
+                    Node &previous = row.parts.back();
+                    previous = {Node::Stack, {}, {std::move(previous), std::move(script)}};
+                } else {
+                    row.parts.push_back(std::move(script));
+                }
+            }
+        }
+        flush();
+        return row;
+    }
+
+    // One braced group, or a single character; nothing at the end of the text.
+    Node group()
     {
         if (pos_ >= text_.size())
             return {};
         if (text_[pos_] != u'{')
-            return text_box(QString(text_[pos_++]), font);
+            return {Node::Text, QString(text_[pos_++])};
         ++pos_;
-        Box inner = row(font);
+        Node inner = row();
         if (pos_ < text_.size())
             ++pos_; // the closing brace
         return inner;
     }
 
-    Box command(const QFont &font)
+    Node command()
     {
         ++pos_;
-        if (text_.mid(pos_, 4) == QLatin1String("frac")) {
-            pos_ += 4;
-            Box numerator = group(font);
-            Box denominator = group(font);
-            return fraction_box(std::move(numerator), std::move(denominator), font);
-        }
-        if (text_.mid(pos_, 4) == QLatin1String("sqrt")) {
-            pos_ += 4;
-            return root_box(group(font), font);
-        }
-        return text_box(QStringLiteral("\\"), font);
+        const auto name = text_.mid(pos_, 4);
+        const bool fraction = name == QLatin1String("frac");
+        if (!fraction && name != QLatin1String("sqrt"))
+            return {Node::Text, QStringLiteral("\\")};
+        pos_ += 4;
+        Node node{fraction ? Node::Fraction : Node::Root, {}, {group()}};
+        if (fraction)
+            node.parts.push_back(group());
+        return node;
     }
 
     QString text_;
@@ -254,54 +138,156 @@ QChar script_char(QChar c, bool superscript)
     return c;
 }
 
-// Readable text of markup from `pos` to the end of its group.
-QString plain(const QString &m, qsizetype &pos, int script);
-
-QString plain_group(const QString &m, qsizetype &pos, int script)
-{
-    if (pos >= m.size())
-        return {};
-    if (m[pos] != u'{') {
-        const QChar c = m[pos++];
-        return script == 0 ? QString(c) : QString(script_char(c, script > 0));
-    }
-    ++pos;
-    QString inner = plain(m, pos, script);
-    if (pos < m.size())
-        ++pos;
-    return inner;
-}
-
-QString plain(const QString &m, qsizetype &pos, int script)
+// `script`: +1 inside a superscript, -1 inside a subscript, 0 on the line.
+QString plain(const Node &node, int script)
 {
     QString out;
-    while (pos < m.size() && m[pos] != u'}') {
-        const QChar c = m[pos];
-        if (c == u'_' || c == u'^') {
-            ++pos;
-            out += plain_group(m, pos, c == u'^' ? 1 : -1);
-        } else if (c == u'\\' && m.mid(pos + 1, 4) == QLatin1String("frac")) {
-            pos += 5;
-            const QString num = plain_group(m, pos, script);
-            const QString den = plain_group(m, pos, script);
-            out += num + u'/' + den;
-        } else if (c == u'\\' && m.mid(pos + 1, 4) == QLatin1String("sqrt")) {
-            pos += 5;
-            out += QStringLiteral("√(") + plain_group(m, pos, script) + u')';
-        } else if (c == u'{') {
-            out += plain_group(m, pos, script);
-        } else {
-            out += script == 0 ? QString(c) : QString(script_char(c, script > 0));
-            ++pos;
-        }
+    switch (node.kind) {
+    case Node::Text:
+        for (const QChar c : node.text)
+            out += script == 0 ? c : script_char(c, script > 0);
+        return out;
+    case Node::Subscript:
+    case Node::Superscript:
+        return plain(node.parts[0], node.kind == Node::Superscript ? 1 : -1);
+    case Node::Fraction:
+        return plain(node.parts[0], script) + u'/' + plain(node.parts[1], script);
+    case Node::Root:
+        return QStringLiteral("√(") + plain(node.parts[0], script) + u')';
+    case Node::Row:
+    case Node::Stack:
+        for (const Node &part : node.parts)
+            out += plain(part, script);
+        return out;
     }
     return out;
 }
 
+// Something to draw, relative to the baseline origin of its box: `text` in
+// `font` with its baseline at `at`, or else the outline `path`.
+struct Ink {
+    QPointF at;
+    QString text;
+    QFont font;
+    QPainterPath path;
+};
+
+// A laid-out piece of a formula: its extent around the baseline, its ink.
+struct Box {
+    double width = 0;
+    double ascent = 0;
+    double descent = 0;
+    std::vector<Ink> ink;
+
+    void add(const Box &inner, QPointF offset)
+    {
+        for (Ink piece : inner.ink) {
+            piece.at += offset;
+            piece.path.translate(offset);
+            ink.push_back(std::move(piece));
+        }
+    }
+};
+
+QFont scaled(const QFont &font, double factor)
+{
+    QFont result = font;
+    result.setPointSizeF(font.pointSizeF() * factor);
+    return result;
+}
+
+Box lay_out(const Node &node, const QFont &font)
+{
+    const QFontMetricsF metrics(font);
+    Box box;
+    switch (node.kind) {
+    case Node::Text: {
+        // Ink extent rather than the font's line height: CJK fonts reserve a lot
+        // of room above and below, which would push fractions far apart.
+        const QRectF ink = metrics.tightBoundingRect(node.text);
+        box.width = metrics.horizontalAdvance(node.text);
+        box.ascent = std::max(0.0, -ink.top());
+        box.descent = std::max(0.0, ink.bottom());
+        box.ink.push_back({{}, node.text, font, {}});
+        break;
+    }
+    case Node::Row:
+    case Node::Stack:
+        for (const Node &part : node.parts) {
+            const Box item = lay_out(part, font);
+            box.add(item, {node.kind == Node::Row ? box.width : 0.0, 0});
+            box.width =
+                node.kind == Node::Row ? box.width + item.width : std::max(box.width, item.width);
+            box.ascent = std::max(box.ascent, item.ascent);
+            box.descent = std::max(box.descent, item.descent);
+        }
+        break;
+    case Node::Subscript:
+    case Node::Superscript: {
+        const double rise =
+            node.kind == Node::Superscript ? metrics.xHeight() * 0.8 : -metrics.xHeight() * 0.45;
+        const Box inner = lay_out(node.parts[0], scaled(font, SCRIPT_SCALE));
+        box.width = inner.width;
+        box.ascent = std::max(0.0, inner.ascent + rise);
+        box.descent = std::max(0.0, inner.descent - rise);
+        box.add(inner, {0, -rise});
+        break;
+    }
+    case Node::Fraction: {
+        // The bar sits on the math axis, half an x-height above the baseline.
+        const double bar = -metrics.xHeight() * 0.5;
+        const double pad = metrics.horizontalAdvance(QLatin1Char(' ')) * 0.3;
+        const Box top = lay_out(node.parts[0], font);
+        const Box bottom = lay_out(node.parts[1], font);
+        box.width = std::max(top.width, bottom.width) + 2 * pad;
+        box.ascent = -bar + FRACTION_GAP + top.descent + top.ascent;
+        box.descent = std::max(0.0, FRACTION_GAP + bottom.ascent + bottom.descent + bar);
+        QPainterPath line({0.5, bar});
+        line.lineTo(box.width - 0.5, bar);
+        box.ink.push_back({{}, {}, {}, line});
+        box.add(top, {(box.width - top.width) / 2, bar - FRACTION_GAP - top.descent});
+        box.add(bottom, {(box.width - bottom.width) / 2, bar + FRACTION_GAP + bottom.ascent});
+        break;
+    }
+    case Node::Root: {
+        const Box inner = lay_out(node.parts[0], font);
+        const double sign = metrics.horizontalAdvance(QLatin1Char('v')) * 0.9;
+        const double top = std::max(inner.ascent, metrics.capHeight()) + ROOT_GAP;
+        box.width = sign + inner.width + 1;
+        box.ascent = top + 1;
+        box.descent = std::max(inner.descent, 1.0);
+        QPainterPath path({0, -top * 0.45});
+        path.lineTo(sign * 0.25, -top * 0.55);
+        path.lineTo(sign * 0.5, box.descent - 0.5);
+        path.lineTo(sign, -top);
+        path.lineTo(box.width, -top);
+        box.ink.push_back({{}, {}, {}, path});
+        box.add(inner, {sign, 0});
+        break;
+    }
+    }
+    return box;
+}
+
 } // namespace
 
+struct FormulaLabel::Formula {
+    Node tree;
+    QFont font;
+    std::optional<Box> box;
+
+    const Box &laid_out(const QFont &current)
+    {
+        if (!box || font != current) {
+            font = current;
+            box = lay_out(tree, font);
+        }
+        return *box;
+    }
+};
+
 FormulaLabel::FormulaLabel(const QString &markup, double point_size, QWidget *parent)
-    : QWidget(parent), markup_(markup)
+    : QWidget(parent), markup_(markup), formula_(new Formula{Parser(markup).formula(), {}, {}})
 {
     if (point_size > 0) {
         QFont f = font();
@@ -311,21 +297,11 @@ FormulaLabel::FormulaLabel(const QString &markup, double point_size, QWidget *pa
     setAttribute(Qt::WA_TranslucentBackground);
 }
 
+FormulaLabel::~FormulaLabel() = default;
+
 QString FormulaLabel::plainText() const
 {
-    return plain_text(markup_);
-}
-
-QString FormulaLabel::plain_text(const QString &markup)
-{
-    qsizetype pos = 0;
-    QString out;
-    while (pos < markup.size()) {
-        out += plain(markup, pos, 0);
-        if (pos < markup.size())
-            ++pos; // a stray closing brace
-    }
-    return out;
+    return plain(formula_->tree, 0);
 }
 
 void FormulaLabel::setAlignment(Qt::Alignment alignment)
@@ -336,7 +312,7 @@ void FormulaLabel::setAlignment(Qt::Alignment alignment)
 
 QSize FormulaLabel::sizeHint() const
 {
-    const Box box = Layout(markup_).row(font());
+    const Box &box = formula_->laid_out(font());
     return {static_cast<int>(std::ceil(box.width)) + 2,
             static_cast<int>(std::ceil(box.ascent + box.descent)) + 2};
 }
@@ -346,11 +322,10 @@ void FormulaLabel::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    const QPen pen(
+    painter.setPen(QPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText),
-        1.0);
-    painter.setPen(pen);
-    const Box box = Layout(markup_).row(font());
+        1.0));
+    const Box &box = formula_->laid_out(font());
     // Plain lines sit where a label would put its text, so rows of captions share
     // a baseline; a line with fractions or roots is centred by its ink instead.
     const QFontMetricsF metrics(font());
@@ -358,7 +333,15 @@ void FormulaLabel::paintEvent(QPaintEvent *)
     if (box.ascent > baseline || box.descent > height() - baseline)
         baseline = (height() - box.ascent - box.descent) / 2.0 + box.ascent;
     const double x = alignment_.testFlag(Qt::AlignRight) ? width() - box.width - 1.0 : 0.0;
-    box.paint(painter, QPointF(x, baseline));
+    const QPointF origin(x, baseline);
+    for (const Ink &ink : box.ink) {
+        if (ink.text.isEmpty()) {
+            painter.drawPath(ink.path.translated(origin));
+        } else {
+            painter.setFont(ink.font);
+            painter.drawText(origin + ink.at, ink.text);
+        }
+    }
 }
 
 } // namespace ui

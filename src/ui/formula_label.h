@@ -10,6 +10,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <memory>
+
 namespace ui {
 
 class FormulaLabel : public QWidget {
@@ -17,6 +19,7 @@ class FormulaLabel : public QWidget {
 public:
     // point_size 0 keeps the parent's font size.
     FormulaLabel(const QString &markup, double point_size, QWidget *parent = nullptr);
+    ~FormulaLabel() override;
 
     QString markup() const { return markup_; }
     // The formula as readable text, for screen readers: F₁² + √(…), a/b.
@@ -27,14 +30,15 @@ public:
     // Left (the default) or right: a row caption ends just before its box.
     void setAlignment(Qt::Alignment alignment);
 
-    // Formula markup to readable text without drawing it.
-    static QString plain_text(const QString &markup);
-
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    // The markup read once, and its layout for the font it was last shown in.
+    struct Formula;
+
     QString markup_;
+    std::unique_ptr<Formula> formula_;
     Qt::Alignment alignment_ = Qt::AlignLeft;
 };
 

@@ -2,10 +2,99 @@
 
 #include "mechanics/numbers.h"
 
-#include <QLineEdit>
+#include <QEvent>
+#include <QFontMetricsF>
 #include <QLocale>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QStyle>
+#include <QStyleOptionFrame>
+
+#include <algorithm>
+#include <cmath>
 
 namespace ui {
+
+namespace {
+
+constexpr QChar ELLIPSIS = u'…';
+
+// QLineEdit keeps its text this far from the contents' left and right edges.
+constexpr int LINE_EDIT_MARGIN = 2;
+
+// A face shrinks in half points down to three quarters of the page's 9 pt,
+// which still shows each digit apart at 96 dpi.
+constexpr qreal SHRINK_STEP = 0.5;
+constexpr qreal SMALLEST_SCALE = 0.75;
+
+// No box holds this many characters; longer forms are not tried, so that a
+// paste of a hundred thousand digits is still shown at once.
+constexpr qsizetype LONGEST_FORM = 64;
+
+// The power of ten of the leading digit, written as results write it.
+QString power_text(long power)
+{
+    return (power < 0 ? QStringLiteral("E-") : QStringLiteral("E+")) +
+           QString::number(std::labs(power)).rightJustified(2, u'0');
+}
+
+// Shortened forms, longest first.
+QStringList shortenings(const QString &text)
+{
+    static const QRegularExpression number(
+        QStringLiteral(R"(^\s*([+-]?)(\d*)(?:([.,])(\d*))?([eE]([+-]?\d+))?\s*$)"));
+    const QRegularExpressionMatch parts = number.match(text);
+    const QString sign = parts.captured(1);
+    const QString whole = parts.captured(2);
+    const QString fraction = parts.captured(4);
+    const QString exponent = parts.captured(5);
+    const QString digits = whole + fraction;
+    QStringList forms;
+    if (parts.hasMatch() && !digits.isEmpty()) {
+        const QString point =
+            parts.hasCaptured(3) ? parts.captured(3) : QString(decimal_separator());
+        qsizetype zeros = 0;
+        while (zeros < digits.size() && digits[zeros] == u'0')
+            ++zeros;
+        if (text.size() <= LONGEST_FORM)
+            forms << text.trimmed();
+
+        // In place: the whole part stays, and a plain number keeps its first
+        // significant digit after the point, so 12345.6 never shows as 12345… .
+        if (whole.size() + exponent.size() < LONGEST_FORM) {
+            const qsizetype least = std::max<qsizetype>(zeros - whole.size() + 1, 1);
+            for (qsizetype kept = std::min(fraction.size() - 1, LONGEST_FORM); kept >= least;
+                 --kept)
+                forms << sign + whole + point + fraction.left(kept) + ELLIPSIS + exponent;
+            if (!exponent.isEmpty() && !fraction.isEmpty())
+                forms << sign + whole + ELLIPSIS + exponent;
+        }
+
+        // In powers of ten, from the first significant digit; not for a typed
+        // exponent beyond any number.
+        bool exponent_read = true;
+        const int shift = exponent.isEmpty() ? 0 : parts.captured(6).toInt(&exponent_read);
+        if (exponent_read && zeros < digits.size()) {
+            const QString significant = digits.mid(zeros);
+            const long power = static_cast<long>(whole.size() - 1 - zeros) + shift;
+            for (qsizetype kept = std::min(significant.size() - 1, LONGEST_FORM); kept >= 0;
+                 --kept) {
+                const QString after = kept > 0 ? point + significant.mid(1, kept) : QString();
+                const QString omitted =
+                    kept + 1 < significant.size() ? QString(ELLIPSIS) : QString();
+                forms << sign + significant.front() + after + omitted + power_text(power);
+            }
+        }
+    }
+    // Anything else, and numbers too long to be shown in powers of ten: their start.
+    if (forms.isEmpty()) {
+        for (qsizetype kept = std::min(text.size() - 1, LONGEST_FORM); kept > 0; --kept)
+            forms << text.left(kept) + ELLIPSIS;
+    }
+    return forms;
+}
+
+} // namespace
 
 char decimal_separator()
 {
@@ -36,6 +125,104 @@ void write_box(QLineEdit *box, double value)
 {
     box->setText(number_text(value));
     box->setCursorPosition(0); // show the leading digits of a long result
+}
+
+QString shortened_number(const QString &text, const std::function<bool(const QString &)> &fits)
+{
+    if (fits(text))
+        return text;
+    const QStringList forms = shortenings(text);
+    for (const QString &form : forms) {
+        if (fits(form))
+            return form;
+    }
+    return forms.isEmpty() ? text : forms.back();
+}
+
+NumberBox::NumberBox(QWidget *parent) : QLineEdit(parent)
+{
+    connect(this, &QLineEdit::textChanged, this, [this] { update_tool_tip(); });
+}
+
+QString NumberBox::shown_text() const
+{
+    return display().text;
+}
+
+QRect NumberBox::line_rect() const
+{
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    const QRect contents = style()
+                               ->subElementRect(QStyle::SE_LineEditContents, &option, this)
+                               .marginsRemoved(textMargins());
+    return contents.adjusted(LINE_EDIT_MARGIN, 0, -LINE_EDIT_MARGIN, 0);
+}
+
+bool NumberBox::fits(const QString &text, const QFont &font, int room) const
+{
+    // Like QLineEdit, leave a pixel for the cursor.
+    return text.size() <= LONGEST_FORM &&
+           std::ceil(QFontMetricsF(font, this).horizontalAdvance(text)) + 1 <= room;
+}
+
+NumberBox::Display NumberBox::display() const
+{
+    const int room = line_rect().width();
+    if (hasFocus() || fits(text(), font(), room))
+        return {text(), font()};
+    // Shortened in the page's face; a smaller face only where even the
+    // shortest form is too wide for it.
+    QFont face = font();
+    const qreal size = face.pointSizeF();
+    for (qreal smaller = size - SHRINK_STEP;; smaller -= SHRINK_STEP) {
+        const QString form = shortened_number(
+            text(), [&](const QString &candidate) { return fits(candidate, face, room); });
+        if (fits(form, face, room) || size <= 0 || smaller < size * SMALLEST_SCALE)
+            return {form, face};
+        face.setPointSizeF(smaller);
+    }
+}
+
+void NumberBox::paintEvent(QPaintEvent *event)
+{
+    const Display shown = display();
+    if (shown.text == text() && shown.font == font()) {
+        QLineEdit::paintEvent(event);
+        return;
+    }
+    // The frame as QLineEdit draws it, then the shortened text where its text
+    // would stand, centred the same way.
+    QPainter painter(this);
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    style()->drawPrimitive(QStyle::PE_PanelLineEdit, &option, &painter, this);
+    const QRect line = line_rect();
+    painter.setClipRect(line.adjusted(-LINE_EDIT_MARGIN, 0, LINE_EDIT_MARGIN, 0));
+    painter.setFont(shown.font);
+    const QFontMetrics metrics(shown.font, this);
+    const int top = line.y() + (line.height() - metrics.height() + 1) / 2;
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::Text));
+    painter.drawText(line.x(), top + metrics.ascent(), shown.text);
+}
+
+void NumberBox::resizeEvent(QResizeEvent *event)
+{
+    QLineEdit::resizeEvent(event);
+    update_tool_tip();
+}
+
+void NumberBox::changeEvent(QEvent *event)
+{
+    QLineEdit::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        update_tool_tip();
+}
+
+void NumberBox::update_tool_tip()
+{
+    setToolTip(fits(text(), font(), line_rect().width()) ? QString() : text());
 }
 
 } // namespace ui

@@ -8,7 +8,11 @@ types into boxes, presses the buttons, reads the result boxes, reads and
 dismisses a message box, plots and saves the graph, and opens the About
 window. Every wait is bounded; the whole run has a deadline.
 
-Usage: vantrel_e2e.py PATH/TO/vantrel
+With --wm openbox the X server gets that window manager, and the run also
+checks, from the server's stacking order and with real clicks, that the
+program's message and save dialog open in front of the About window.
+
+Usage: vantrel_e2e.py [--wm openbox] PATH/TO/vantrel
 Exit status 0 passed, 1 failed, 77 skipped (no Xvfb, D-Bus or AT-SPI here).
 """
 
@@ -56,10 +60,10 @@ def skip(reason):
 # --- The private session ------------------------------------------------------------------
 
 
-def run_inside_private_bus(argv):
+def run_inside_private_bus(argv, wm):
     """Runs this script again inside its own D-Bus session, so that the
     accessibility bus it starts is ours alone and ends with us."""
-    for tool in ("Xvfb", "dbus-run-session"):
+    for tool in ("Xvfb", "dbus-run-session") + ((wm, "xprop", "xdotool") if wm else ()):
         if not shutil.which(tool):
             skip(f"{tool} is not installed")
     if importlib.util.find_spec("pyatspi") is None:
@@ -96,8 +100,9 @@ class Session:
     """Xvfb, the accessibility bus and the program: started in that order and
     ended in reverse, each by the process id we started it with."""
 
-    def __init__(self, program):
+    def __init__(self, program, wm=None):
         self.program = program
+        self.wm = wm
         self.processes = []
         self.pipes = []
         self.folder = pathlib.Path(tempfile.mkdtemp(prefix="vantrel-e2e-"))
@@ -138,8 +143,21 @@ class Session:
         log_text = (self.folder / "xvfb.log").read_text(errors="replace")
         raise Failure("Xvfb did not start: " + log_text)
 
+    def x_client(self, *command):
+        """Runs an X client on our display and gives what it printed."""
+        env = dict(os.environ, DISPLAY=f":{self.display}", LC_ALL="C.UTF-8")
+        return subprocess.run(command, env=env, capture_output=True, text=True, timeout=10).stdout
+
     def start(self):
-        display = self.start_x_server()
+        display = self.display = self.start_x_server()
+        if self.wm:
+            self.processes.append(subprocess.Popen(
+                [self.wm, "--sm-disable"], env=dict(os.environ, DISPLAY=f":{display}",
+                                                    HOME=str(self.folder)),
+                stdout=subprocess.DEVNULL, stderr=open(self.folder / "wm.log", "wb")))
+            wait_for(lambda: "window id" in self.x_client("xprop", "-root",
+                                                          "_NET_SUPPORTING_WM_CHECK"),
+                     10, f"the window manager {self.wm}")
 
         # Start the accessibility bus before the program: Qt looks for it once, at start.
         import pyatspi  # noqa: F401  (activates org.a11y.Bus and the registry)
@@ -506,6 +524,54 @@ def expect_message(program, expected):
     log(f"ok   message read and dismissed: {expected!r}")
 
 
+def stacking(program):
+    """Titles of the program's windows as the window manager stacks them, bottom first."""
+    listed = program.session.x_client("xprop", "-root", "_NET_CLIENT_LIST_STACKING")
+    ids = listed.partition("#")[2].replace(",", " ").split()
+    names = [program.session.x_client("xprop", "-id", i, "_NET_WM_NAME") for i in ids]
+    return [name.partition(" = ")[2].strip().strip('"') for name in names]
+
+
+def click(program, node):
+    """A real click of the mouse at the middle of the control on the screen."""
+    box = node.queryComponent().getExtents(atspi.DESKTOP_COORDS)
+    x, y = box.x + box.width // 2, box.y + box.height // 2
+    program.session.x_client("xdotool", "mousemove", str(x), str(y), "click", "1")
+
+
+def in_front_of_about(program):
+    """Under a window manager, with the About window open over the main window:
+    the save dialog and a message open in front of it and take real clicks, and
+    the About window stays usable while a message is open."""
+    do_action(find_one(program.main, "push button", "关于软件", MAIN_TITLE))
+    about = wait_for(lambda: (program.window(ABOUT_TITLE) or [None])[0], 5, "the About window")
+    click_in_front(program, program.show_page("振动"), "保存", "保存图像", "取消")
+    page = program.show_page("人造地球卫星")
+    type_into(program.box(page, "h"), "-1")
+    click_in_front(program, page, "计算", MESSAGE_TITLE, "确定")
+    program.press(page, "计算")
+    wait_for(lambda: program.window(MESSAGE_TITLE), 5, "the message")
+    click(program, find_one(about, "push button", "确定", ABOUT_TITLE))
+    wait_for(lambda: not program.window(ABOUT_TITLE), 5, "About to close beside the message")
+    expect_message(program, "输入错误，请重新输入。")
+
+
+def click_in_front(program, page, button, title, close):
+    """Presses the button; the window it opens must be above the About window,
+    a click on its button close must close it, and About stays above the main window."""
+    program.press(page, button)
+    window = wait_for(lambda: (program.window(title) or [None])[0], 10, f"the window {title!r}")
+    try:
+        wait_for(lambda: (s := stacking(program)).index(title) > s.index(ABOUT_TITLE), 5, "")
+    except Failure:
+        raise Failure(f"{title!r} opened under {ABOUT_TITLE!r}: {stacking(program)}") from None
+    click(program, find_one(window, "push button", close, title))
+    wait_for(lambda: not program.window(title), 5, f"a click on {close!r} to close {title!r}")
+    if (s := stacking(program)).index(ABOUT_TITLE) < s.index(MAIN_TITLE):
+        raise Failure(f"{ABOUT_TITLE!r} went under the main window: {s}")
+    log(f"ok   {title!r} opens above {ABOUT_TITLE!r}; a click on {close!r} closes it")
+
+
 def about_window(program):
     do_action(find_one(program.main, "push button", "关于软件", MAIN_TITLE))
     about = wait_for(lambda: (program.window(ABOUT_TITLE) or [None])[0], 5, "the About window")
@@ -532,23 +598,24 @@ STEPS = [
 
 
 def main(argv):
-    if len(argv) != 1:
+    wm = argv[1] if argv[:1] == ["--wm"] else None
+    if len(argv) != (3 if wm else 1):
         log(__doc__)
         return 2
     if os.environ.get(INSIDE_BUS) != "1":
-        return run_inside_private_bus(argv)
+        return run_inside_private_bus(argv, wm)
 
     def out_of_time(signum, frame):
         raise Failure(f"the run took longer than {DEADLINE_SECONDS} s")
 
     signal.signal(signal.SIGALRM, out_of_time)
     signal.alarm(DEADLINE_SECONDS)
-    session = Session(os.path.abspath(argv[0]))
+    session = Session(os.path.abspath(argv[-1]), wm)
     try:
         session.start()
         program = Program(session)
         program.wait_started()
-        for step in STEPS:
+        for step in [in_front_of_about] * bool(wm) + STEPS:
             try:
                 step(program)
             except PageNotBuilt as missing:

@@ -1,5 +1,5 @@
-// Formula captions: what a screen reader hears, and that every piece is drawn
-// inside the caption's place.
+// Formula captions: what a screen reader hears, how the pieces are set against
+// each other, and that every piece is drawn inside the caption's place.
 #include "support/gui_main.h"
 #include "ui/formula_label.h"
 
@@ -14,8 +14,29 @@ class FormulaLabelTest : public QObject {
 private slots:
     void plain_text_data();
     void plain_text();
-    void drawn_ink_stays_inside();
+    void drawn_ink();
 };
+
+static QImage drawn(const QString &markup)
+{
+    FormulaLabel label(markup, 10.5);
+    label.resize(label.sizeHint().width() + 10, 36);
+    QImage image(label.size(), QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    label.render(&image, {}, {}, QWidget::DrawChildren);
+    return image;
+}
+
+// Where the image is inked, in all rows or in row `only`.
+static QRect ink(const QImage &image, int only = -1)
+{
+    QRect inked;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(image.pixel(x, y)) > 0 && (only < 0 || y == only))
+                inked |= QRect(x, y, 1, 1);
+    return inked;
+}
 
 void FormulaLabelTest::plain_text_data()
 {
@@ -37,42 +58,39 @@ void FormulaLabelTest::plain_text_data()
                           << "F合 = √(F₁² + F₂² + 2F₁F₂cos α)";
     QTest::newRow("nested") << "\\sqrt{\\frac{GM}{r}}"
                             << "√(GM/r)";
+    QTest::newRow("fraction in a subscript") << "x_{\\frac{1}{2}}"
+                                             << "x₁/₂";
     QTest::newRow("unbalanced brace") << "x}y"
                                       << "xy";
     QTest::newRow("trailing script") << "x_"
                                      << "x";
+    QTest::newRow("fraction cut short") << "\\frac{a}"
+                                        << "a/";
 }
 
 void FormulaLabelTest::plain_text()
 {
     QFETCH(QString, markup);
     QFETCH(QString, plain);
-    QCOMPARE(FormulaLabel::plain_text(markup), plain);
+    QCOMPARE(FormulaLabel(markup, 0).plainText(), plain);
+    QVERIFY(!ink(drawn(markup)).isEmpty());
 }
 
-void FormulaLabelTest::drawn_ink_stays_inside()
+void FormulaLabelTest::drawn_ink()
 {
     // A fraction line is taller than a text line; its ink must still fit the
     // 32-pixel place the pages give it, with nothing cut at the edges.
-    FormulaLabel label(QStringLiteral("F=ma=m\\frac{v^2}{R}=\\sqrt{\\frac{GM}{r}}"), 10.5);
-    label.resize(label.sizeHint().width() + 10, 36);
-    QImage image(label.size(), QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
-    label.render(&image, {}, {}, QWidget::DrawChildren);
-    int top = image.height(), bottom = -1, right = -1;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (qAlpha(image.pixel(x, y)) > 0) {
-                top = std::min(top, y);
-                bottom = std::max(bottom, y);
-                right = std::max(right, x);
-            }
-        }
-    }
-    QVERIFY(bottom >= 0);
-    QVERIFY(top > 0);
-    QVERIFY(bottom < image.height() - 1);
-    QVERIFY(right < label.sizeHint().width());
+    const QString markup = QStringLiteral("F=ma=m\\frac{v^2}{R}=\\sqrt{\\frac{GM}{r}}");
+    const QRect all = ink(drawn(markup));
+    QVERIFY(all.top() > 0 && all.bottom() < 35);
+    QVERIFY(all.right() < FormulaLabel(markup, 10.5).sizeHint().width());
+
+    QVERIFY(ink(drawn("\\frac{1}{2}")).height() > ink(drawn("12")).height());
+    QVERIFY(ink(drawn("x^2")).top() < ink(drawn("x_2")).top());
+    QVERIFY(ink(drawn("x_{12}^3")).width() <= ink(drawn("x_{12}")).width());
+    // The root's bar runs over the whole radicand.
+    const QImage root = drawn("\\sqrt{xxxx}");
+    QVERIFY(ink(root, ink(root).top()).width() > ink(root).width() / 2);
 }
 
 VANTREL_GUI_TEST_MAIN(FormulaLabelTest)
