@@ -17,32 +17,9 @@ namespace app {
 
 namespace {
 
-using Build = ui::TopicPage *(*)(std::shared_ptr<ui::Services>, QWidget *);
-
 template <class P> ui::TopicPage *build(std::shared_ptr<ui::Services> services, QWidget *parent)
 {
     return new P(std::move(services), parent);
-}
-
-// In the order of Page.
-constexpr Build PAGE_BUILDERS[] = {
-    build<pages::TwoForcePage>,       build<pages::LinearMotionPage>,
-    build<pages::CircularMotionPage>, build<pages::MechanicalEnergyPage>,
-    build<pages::WorkPowerPage>,      build<pages::VibrationPage>,
-    build<pages::SatellitePage>,      build<pages::SiUnitsPage>,
-};
-static_assert(std::size(PAGE_BUILDERS) == PAGE_COUNT);
-
-template <class> struct PageOf;
-template <class P> struct PageOf<void (P::*)()> {
-    using type = P;
-};
-
-// A page action: a member function of the page that takes and returns nothing.
-template <auto action> void run(Frmload &, ui::TopicPage *page)
-{
-    using P = typename PageOf<decltype(action)>::type;
-    (static_cast<P *>(page)->*action)();
 }
 
 void show(Frmload &window, ui::TopicPage *page)
@@ -50,51 +27,71 @@ void show(Frmload &window, ui::TopicPage *page)
     window.show_topic_page(page);
 }
 
-constexpr Element show_page(Page page)
+template <class> struct PageOf;
+template <class P> struct PageOf<void (P::*)()> {
+    using type = P;
+};
+
+// A page action: a member function of the page that takes and returns nothing.
+// A row naming the wrong page stops the program rather than act on it.
+template <auto action> void run(Frmload &, ui::TopicPage *page)
 {
-    return static_cast<Element>(static_cast<int>(Element::ShowFirstPage) + static_cast<int>(page));
+    using P = typename PageOf<decltype(action)>::type;
+    auto *typed = qobject_cast<P *>(page);
+    if (!typed)
+        qFatal("element acts on the wrong page");
+    (typed->*action)();
 }
 
+void about(Frmload &window, ui::TopicPage *)
+{
+    window.show_about();
+}
+
+void help(Frmload &window, ui::TopicPage *)
+{
+    window.open_help();
+}
+
+using E = Element;
+using namespace pages;
+
 constexpr ElementRow ELEMENTS[] = {
-    {show_page(Page::TwoForces), Page::TwoForces, show},
-    {show_page(Page::LinearMotion), Page::LinearMotion, show},
-    {show_page(Page::CircularMotion), Page::CircularMotion, show},
-    {show_page(Page::MechanicalEnergy), Page::MechanicalEnergy, show},
-    {show_page(Page::WorkPower), Page::WorkPower, show},
-    {show_page(Page::Vibration), Page::Vibration, show},
-    {show_page(Page::Satellite), Page::Satellite, show},
-    {show_page(Page::SiUnits), Page::SiUnits, show},
-    {Element::About, Page::None, [](Frmload &window, ui::TopicPage *) { window.show_about(); }},
-    {Element::ComputeResultant, Page::TwoForces, run<&pages::TwoForcePage::compute_resultant>},
-    {Element::ComputeLinearMotion, Page::LinearMotion,
-     run<&pages::LinearMotionPage::compute_linear_motion>},
-    {Element::ComputeCircularMotion, Page::CircularMotion,
-     run<&pages::CircularMotionPage::compute_circular_motion>},
-    {Element::ToggleEnergyNote, Page::MechanicalEnergy,
-     run<&pages::MechanicalEnergyPage::toggle_explanation>},
-    {Element::ComputeWorkPower, Page::WorkPower, run<&pages::WorkPowerPage::compute_work_power>},
-    {Element::PlotGraph, Page::Vibration, run<&pages::VibrationPage::plot_vibration_graph>},
-    {Element::Help, Page::None, [](Frmload &window, ui::TopicPage *) { window.open_help(); }},
-    {Element::ComputeSatellite, Page::Satellite, run<&pages::SatellitePage::compute_satellite>},
-    {Element::SaveGraph, Page::Vibration, run<&pages::VibrationPage::save_vibration_graph>},
+    {E::ShowTwoForces, E::ShowTwoForces, show, build<TwoForcePage>},
+    {E::ShowLinearMotion, E::ShowLinearMotion, show, build<LinearMotionPage>},
+    {E::ShowCircularMotion, E::ShowCircularMotion, show, build<CircularMotionPage>},
+    {E::ShowMechanicalEnergy, E::ShowMechanicalEnergy, show, build<MechanicalEnergyPage>},
+    {E::ShowWorkPower, E::ShowWorkPower, show, build<WorkPowerPage>},
+    {E::ShowVibration, E::ShowVibration, show, build<VibrationPage>},
+    {E::ShowSatellite, E::ShowSatellite, show, build<SatellitePage>},
+    {E::ShowSiUnits, E::ShowSiUnits, show, build<SiUnitsPage>},
+    {E::About, E::About, about},
+    {E::ComputeResultant, E::ShowTwoForces, run<&TwoForcePage::compute_resultant>},
+    {E::ComputeLinearMotion, E::ShowLinearMotion, run<&LinearMotionPage::compute_linear_motion>},
+    {E::ComputeCircularMotion, E::ShowCircularMotion,
+     run<&CircularMotionPage::compute_circular_motion>},
+    {E::ToggleEnergyNote, E::ShowMechanicalEnergy, run<&MechanicalEnergyPage::toggle_explanation>},
+    {E::ComputeWorkPower, E::ShowWorkPower, run<&WorkPowerPage::compute_work_power>},
+    {E::PlotGraph, E::ShowVibration, run<&VibrationPage::plot_vibration_graph>},
+    {E::Help, E::Help, help},
+    {E::ComputeSatellite, E::ShowSatellite, run<&SatellitePage::compute_satellite>},
+    {E::SaveGraph, E::ShowVibration, run<&VibrationPage::save_vibration_graph>},
 };
 static_assert(std::size(ELEMENTS) == ELEMENT_COUNT);
+// Each row stands at its element's number; the pages come first, each row
+// acting on a page names one.
 static_assert(std::ranges::all_of(ELEMENTS, [](const ElementRow &row) {
-    return static_cast<int>(row.element) == &row - ELEMENTS;
+    const auto index = &row - ELEMENTS;
+    return static_cast<int>(row.element) == index &&
+           (row.build != nullptr) == (index < PAGE_COUNT) &&
+           (row.press != show || row.page == row.element);
 }));
 
 } // namespace
 
-const ElementRow *element_row(int index)
+std::span<const ElementRow> element_rows()
 {
-    if (index < 0 || index >= ELEMENT_COUNT)
-        return nullptr;
-    return &ELEMENTS[index];
-}
-
-ui::TopicPage *build_page(Page page, std::shared_ptr<ui::Services> services, QWidget *parent)
-{
-    return PAGE_BUILDERS[static_cast<int>(page)](std::move(services), parent);
+    return ELEMENTS;
 }
 
 } // namespace app

@@ -6,6 +6,7 @@
 #include "ui/services.h"
 
 #include <memory>
+#include <span>
 
 class QWidget;
 
@@ -17,23 +18,16 @@ namespace app {
 
 class Frmload;
 
-// The topic pages, in the order of their navigation buttons.
-enum class Page {
-    TwoForces,
-    LinearMotion,
-    CircularMotion,
-    MechanicalEnergy,
-    WorkPower,
-    Vibration,
-    Satellite,
-    SiUnits,
-    None
-};
-inline constexpr int PAGE_COUNT = static_cast<int>(Page::None);
-
 enum class Element {
-    // 0 to 7 show the page of the same number.
-    ShowFirstPage = 0,
+    // Navigation: each shows the page it names; a page is known by this number.
+    ShowTwoForces = 0,
+    ShowLinearMotion = 1,
+    ShowCircularMotion = 2,
+    ShowMechanicalEnergy = 3,
+    ShowWorkPower = 4,
+    ShowVibration = 5,
+    ShowSatellite = 6,
+    ShowSiUnits = 7,
     About = 8,
     ComputeResultant = 9,
     ComputeLinearMotion = 10,
@@ -46,17 +40,19 @@ enum class Element {
     SaveGraph = 17,
 };
 inline constexpr int ELEMENT_COUNT = 18;
+inline constexpr int PAGE_COUNT = 8;
 
 struct ElementRow {
     Element element;
-    Page page; // the page shown or acted on; None for the window's own buttons
+    // The navigation element of the page it shows or acts on; the element
+    // itself for the window's own buttons.
+    Element page;
     void (*press)(Frmload &window, ui::TopicPage *page);
+    // Navigation rows: builds the page as a child of `parent`.
+    ui::TopicPage *(*build)(std::shared_ptr<ui::Services> services, QWidget *parent) = nullptr;
 };
 
-// The row of element `index`, or nothing for an index outside the array.
-const ElementRow *element_row(int index);
-
-// Builds the page as a child of `parent`.
-ui::TopicPage *build_page(Page page, std::shared_ptr<ui::Services> services, QWidget *parent);
+// All elements, in the order of their numbers.
+std::span<const ElementRow> element_rows();
 
 } // namespace app

@@ -59,7 +59,7 @@ Frmload::Frmload(std::shared_ptr<ui::Services> services, QWidget *parent)
 
     for (int n = 0; n < PAGE_COUNT; ++n) {
         auto &page = pages_[static_cast<std::size_t>(n)];
-        page = build_page(static_cast<Page>(n), services_, this);
+        page = element_rows()[static_cast<std::size_t>(n)].build(services_, this);
         page->setGeometry(ui::to_pixels(PAGE_AREA));
         auto *button = new QPushButton(page->title(), this);
         button->setObjectName(QStringLiteral("CurtButton1_%1").arg(n));
@@ -104,10 +104,11 @@ void Frmload::dispatch_button(int index)
 {
     // The error trap: any failure ends the click; what was written stays.
     try {
-        if (const ElementRow *row = element_row(index))
-            row->press(*this, row->page == Page::None
-                                  ? nullptr
-                                  : pages_[static_cast<std::size_t>(row->page)]);
+        if (index < 0 || index >= ELEMENT_COUNT)
+            return;
+        const ElementRow &row = element_rows()[static_cast<std::size_t>(index)];
+        const auto page = static_cast<std::size_t>(row.page);
+        row.press(*this, page < pages_.size() ? pages_[page] : nullptr);
     } catch (const std::exception &) {
     } catch (...) {
     }
@@ -127,8 +128,8 @@ QGroupBox *Frmload::page(int n) const
 
 bool Frmload::angle_in_radians() const
 {
-    return static_cast<const pages::WorkPowerPage *>(pages_[static_cast<int>(Page::WorkPower)])
-        ->angle_in_radians();
+    const auto work_power = static_cast<std::size_t>(Element::ShowWorkPower);
+    return static_cast<const pages::WorkPowerPage *>(pages_[work_power])->angle_in_radians();
 }
 
 void Frmload::show_about()
