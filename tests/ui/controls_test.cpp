@@ -1,0 +1,133 @@
+// Controls as the pages build them: formula captions, number boxes that show a
+// result too long for them shortened, notes with close-set lines.
+#include "support/gui_main.h"
+#include "ui/controls.h"
+#include "ui/formula_label.h"
+#include "ui/number_box.h"
+
+#include <QLabel>
+
+class ControlsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void formulas();
+    void shortened();
+    void box();
+    void note_lines();
+};
+
+// Row by row, where `widget` is drawn darker than the page it stands on.
+static QList<QRect> ink_rows(QWidget *widget)
+{
+    const QImage image = widget->grab().toImage();
+    const int paper = qGray(widget->palette().color(QPalette::Window).rgb());
+    QList<QRect> rows(image.height());
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < paper)
+                rows[y] |= QRect(x, y, 1, 1);
+    return rows;
+}
+
+// A caption in the 36-pixel place the pages give it: all its ink, or its top row's.
+static QRect ink(const QString &markup, bool top_row = false)
+{
+    QWidget page;
+    ui::FormulaLabel label(markup, 10.5, &page);
+    label.resize(label.sizeHint().width() + 10, 36);
+    QRect all;
+    for (const QRect &row : ink_rows(&page))
+        if (!(top_row && all.isValid()))
+            all |= row;
+    return all;
+}
+
+void ControlsTest::formulas()
+{
+    // Read aloud and drawn, even when cut short or with a brace never opened.
+    const char16_t *rows[][2] = {
+        {u"F_1 = F_合 + E_{k2}v_2^2", u"F₁ = F合 + Eₖ₂v₂²"},
+        {u"a=\\frac{v^2}{R}", u"a=v²/R"},
+        {u"\\sqrt{\\frac{GM}{r}} + x_{\\frac{1}{2}}", u"√(GM/r) + x₁/₂"},
+        {u"x}y_", u"xy"},
+        {u"\\frac{a}", u"a/"},
+        {u"\\sqrt", u"√()"},
+    };
+    for (const auto &[markup, plain] : rows) {
+        QCOMPARE(ui::FormulaLabel(QString::fromUtf16(markup), 0).plainText(), plain);
+        QVERIFY(!ink(QString::fromUtf16(markup)).isEmpty());
+    }
+    // Taller than a line of text, yet inside the place the pages give it, nothing cut.
+    const QString line = QStringLiteral("F=ma=m\\frac{v^2}{R}=\\sqrt{\\frac{GM}{r}}");
+    QVERIFY(QRect(0, 1, ui::FormulaLabel(line, 10.5).sizeHint().width(), 34).contains(ink(line)));
+    QVERIFY(ink("\\frac{1}{2}").height() > ink("12").height());
+    QVERIFY(ink("x^2").top() < ink("x_2").top());
+    QVERIFY(ink("x_{12}^3").width() <= ink("x_{12}").width()); // stacked, not in a row
+    QVERIFY(ink("\\sqrt{xxxx}", true).width() > ink("\\sqrt{xxxx}").width() / 2); // the bar
+}
+
+void ControlsTest::shortened()
+{
+    const std::tuple<const char *, int, const char *> rows[] = {
+        {"-2.5", 4, "-2.5"}, // room in characters
+        {"4.47213595499958E-06", 11, "4.4721…E-06"},
+        {"-1.23456789012346E+15", 9, "-1.2…E+15"},
+        {"-4.47213595499958E-100", 3, "-4…E-100"}, // nothing fits: the shortest
+        {"5.00000000000001", 12, "5.000000000…"},
+        {"0.000123456789012345", 7, "0.0001…"}, // up to the first significant digit
+        {"0.000123456789012345", 6, "1…E-04"},
+        {"123456789012345", 10, "1.234…E+14"},
+        {"1234567e3", 8, "1.2…E+09"},
+        {"abcdef", 4, "abc…"},
+    };
+    for (const auto &[text, room, shown] : rows)
+        QCOMPARE(ui::shortened_number(text, [room](const QString &f) { return f.size() <= room; }),
+                 QString(shown));
+}
+
+void ControlsTest::box()
+{
+    // Results in boxes as narrow as the pages' (width in twips); the last fits.
+    const std::pair<double, int> rows[] = {
+        {4.47213595499958E-06, 975}, {-1.23456789012346E+15, 735}, {25.0, 975}};
+    for (const auto &[value, width] : rows) {
+        QWidget page;
+        const ui::ControlSpec spec{ui::Kind::LockedBox, "Text4", {0, 0, width, 270}};
+        ui::build_controls(&page, {&spec, 1});
+        auto *box = ui::child<ui::NumberBox>(&page, "Text4");
+        page.show();
+        ui::write_box(box, 1234567890123456.0); // the tooltip must follow a new text
+        ui::write_box(box, value);
+        const QString text = ui::number_text(value), shown = box->shown_text();
+        QCOMPARE(box->text(), text); // copied and read back whole
+        QCOMPARE(box->toolTip(), value != 25.0 ? text : QString());
+        QVERIFY2(shown.startsWith(text.left(value < 0 ? 2 : 1)), qPrintable(shown));
+        QVERIFY2(shown.endsWith(text.section(u'E', 1)), qPrintable(shown));
+        page.activateWindow();
+        box->setFocus();
+        QVERIFY(QTest::qWaitForWindowActive(&page));
+        QCOMPARE(box->shown_text(), text);
+    }
+}
+
+void ControlsTest::note_lines()
+{
+    // The mechanical-energy note's two lines at the page's size and twice that (200%).
+    for (const int scale : {1, 2}) {
+        QWidget page;
+        page.setFont(QFont(page.font().family(), page.font().pointSize() * scale));
+        ui::ControlSpec note{ui::Kind::WrapLabel, "Label15", {0, 0, 4935 * scale, 450 * scale}};
+        note.text = u"机械能守恒定律:在只有重力做功的情况下，物体的动能和势能发生相互转化，"
+                    u"但机械能的总量保持不变。";
+        note.close_lines = true;
+        ui::build_controls(&page, {&note, 1});
+        int bands = 0;
+        bool inked = false; // a band starts where ink follows a blank row
+        for (const QRect &row : ink_rows(ui::child<QLabel>(&page, "Label15")))
+            bands += !std::exchange(inked, !row.isEmpty()) && inked;
+        QCOMPARE(bands, 2);
+    }
+}
+
+VANTREL_GUI_TEST_MAIN(ControlsTest)
+#include "controls_test.moc"
