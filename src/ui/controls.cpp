@@ -52,13 +52,14 @@ QWidget *make_control(QWidget *parent, const ControlSpec &entry)
         label->setWordWrap(entry.kind == Kind::WrapLabel);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setTextFormat(text.contains(u'<') ? Qt::RichText : Qt::PlainText);
-        if (entry.close_lines)
-            set_line_pitch(label, text.contains(u'<') ? text : text.toHtmlEscaped());
         if (entry.point_size > 0) {
             QFont font = label->font();
             font.setPointSizeF(entry.point_size);
             label->setFont(font);
         }
+        // After the size: the pitch is measured in the label's own font.
+        if (entry.close_lines)
+            set_line_pitch(label, text.contains(u'<') ? text : text.toHtmlEscaped());
         return label;
     }
     case Kind::Formula:
