@@ -54,7 +54,8 @@ private slots:
 private:
     QAbstractButton *element(int index) const
     {
-        return test::button(window_.get(), QStringLiteral("CurtButton1_%1").arg(index));
+        return test::control<QAbstractButton>(window_.get(),
+                                              QStringLiteral("CurtButton1_%1").arg(index));
     }
     std::shared_ptr<test::FakeServices> services_;
     std::unique_ptr<app::Frmload> window_;
@@ -66,7 +67,7 @@ void MainWindowTest::start_and_navigation()
 {
     QVERIFY(window_->windowTitle() == "Vantrel-Quorbin" && window_->angle_in_radians());
     QCOMPARE(element(8)->text() + element(15)->text(), QStringLiteral("关于软件帮助"));
-    test::type(test::box(window_.get(), "Text1"), "3");
+    test::type(window_.get(), "Text1", "3");
     int shown = 0;
     for (int n : {1, 2, 3, 4, 5, 6, 7, 7, -1, 18, 32767, 0}) {
         for (int k = 0; k < app::Frmload::PAGE_COUNT; ++k) {
@@ -75,7 +76,7 @@ void MainWindowTest::start_and_navigation()
         }
         n >= 0 && n < 18 ? click(element(shown = n)) : window_->dispatch_button(n);
     }
-    QCOMPARE(test::box(window_.get(), "Text1")->text(), QStringLiteral("3"));
+    QCOMPARE(test::control<QLineEdit>(window_.get(), "Text1")->text(), QStringLiteral("3"));
     QVERIFY(!window_->about_window() && services_->messages.isEmpty());
 }
 
@@ -108,7 +109,7 @@ void MainWindowTest::actions()
         if (input == "click")
             click(element(index));
         else
-            test::type(test::box(window_.get(), input.section('=', 0, 0)), input.section('=', 1));
+            test::type(window_.get(), input.section('=', 0, 0), input.section('=', 1));
     }
     const QString name = expect.section('=', 0, 0), value = expect.section('=', 1);
     QCOMPARE(services_->messages.join(""), name == "message" ? value : QString());
@@ -129,7 +130,7 @@ void MainWindowTest::about_window()
     QCOMPARE(test::control<QWidget>(about, "Label1")->property("text"), "Vantrel v1.0");
     click(element(8)); // raises the open window, builds no second one
     QCOMPARE(window_->about_window(), about.data());
-    click(test::button(about, "Command1")); // 确定
+    click(test::control<QAbstractButton>(about, "Command1")); // 确定
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(about.isNull());
     click(element(8));

@@ -66,12 +66,13 @@ void PagesTest::make(std::initializer_list<std::pair<const char *, void (P::*)()
     auto *page = new P(services_);
     page_.reset(page);
     for (const auto &[name, action] : run) {
-        connect(test::button(page, name), &QAbstractButton::clicked, page, [page, a = action] {
-            try {
-                (page->*a)();
-            } catch (...) {
-            }
-        });
+        connect(test::control<QAbstractButton>(page, name), &QAbstractButton::clicked, page,
+                [page, a = action] {
+                    try {
+                        (page->*a)();
+                    } catch (...) {
+                    }
+                });
     }
 }
 
@@ -111,11 +112,11 @@ void PagesTest::steps(const QString &steps)
         if (step.startsWith(u'@'))
             QLocale::setDefault(QLocale(step.mid(1)));
         else if (step.startsWith(u'↵'))
-            QTest::keyClick(test::box(page_.get(), step.mid(1)), Qt::Key_Return);
+            QTest::keyClick(test::control<QLineEdit>(page_.get(), step.mid(1)), Qt::Key_Return);
         else if (auto *list = page_->findChild<QComboBox *>(name))
             list->setCurrentIndex(value.toInt());
         else if (name.startsWith("Text"))
-            test::type(test::box(page_.get(), name), value);
+            test::type(page_.get(), name, value);
         else
             QTest::mouseClick(test::control<QWidget>(page_.get(), name), Qt::LeftButton);
     }

@@ -4,11 +4,10 @@
 #include <QAbstractButton>
 #include <QLineEdit>
 #include <QTest>
-#include <QWidget>
 
 namespace test {
 
-template <class T> T *control(const QWidget *root, const QString &name)
+template <class T = QWidget> T *control(const QWidget *root, const QString &name)
 {
     T *found = root->findChild<T *>(name);
     if (!found)
@@ -16,19 +15,10 @@ template <class T> T *control(const QWidget *root, const QString &name)
     return found;
 }
 
-inline QLineEdit *box(const QWidget *root, const QString &name)
-{
-    return control<QLineEdit>(root, name);
-}
-
-inline QAbstractButton *button(const QWidget *root, const QString &name)
-{
-    return control<QAbstractButton>(root, name);
-}
-
 // Replaces the text of an editable box by typing, keystroke by keystroke.
-inline void type(QLineEdit *box, const QString &text)
+inline void type(const QWidget *root, const QString &name, const QString &text)
 {
+    auto *box = control<QLineEdit>(root, name);
     box->selectAll();
     QTest::keyClick(box, Qt::Key_Delete);
     QTest::keyClicks(box, text);
