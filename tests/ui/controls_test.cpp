@@ -101,7 +101,6 @@ void ControlsTest::box()
         const QString text = ui::number_text(value), shown = box->shown_text();
         QCOMPARE(box->text(), text); // copied and read back whole
         QCOMPARE(box->toolTip(), value != 25.0 ? text : QString());
-        QVERIFY2(shown.startsWith(text.left(value < 0 ? 2 : 1)), qPrintable(shown));
         QVERIFY2(shown.endsWith(text.section(u'E', 1)), qPrintable(shown));
         page.activateWindow();
         box->setFocus();
