@@ -4,6 +4,8 @@
 #include "ui/controls.h"
 #include "ui/png_image.h"
 
+#include <QApplication>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QTimer>
 
@@ -19,6 +21,14 @@ QWidget *make_frmload()
     auto *window = new Frmload();
     window->setAttribute(Qt::WA_DeleteOnClose);
     return window;
+}
+
+// Finding the pages' face and its fallbacks for Chinese text is most of the
+// cost of the main window's first build (8 of 12 ms): done while the splash
+// waits, it no longer delays the main window.
+void open_page_face()
+{
+    QFontMetricsF(QApplication::font()).horizontalAdvance(QStringLiteral("机械能 E=½mv² α ω"));
 }
 
 } // namespace
@@ -40,10 +50,12 @@ Frmfirst::Frmfirst(MainWindowFactory make_main_window)
     // The logo covers the whole window, so nothing needs clearing underneath.
     setAttribute(Qt::WA_OpaquePaintEvent);
 
-    // The load step.
+    // The load step. A coarse timer may let each tick slip by 5%, 50 ms over
+    // the two ticks; a precise one keeps the main window at one second.
     SplashTicks = 0;
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setTimerType(Qt::PreciseTimer);
     Timer1->setInterval(TICK_MILLISECONDS);
     connect(Timer1, &QTimer::timeout, this, &Frmfirst::tick);
     Timer1->start();
@@ -52,8 +64,10 @@ Frmfirst::Frmfirst(MainWindowFactory make_main_window)
 void Frmfirst::tick()
 {
     ++SplashTicks;
-    if (SplashTicks != TICKS_BEFORE_MAIN_WINDOW)
+    if (SplashTicks != TICKS_BEFORE_MAIN_WINDOW) {
+        open_page_face();
         return;
+    }
     QWidget *main_window = make_main_window_();
     main_window->show();
     // Unloading the splash stops its timer: no tick comes after this one.

@@ -1,6 +1,6 @@
 // Frmfirst: the borderless start-up window with the logo. Its timer ticks every
-// 500 ms; at the second tick it creates, loads and shows the main window and
-// removes itself.
+// 500 ms; the first tick opens the pages' face, and at the second it creates,
+// loads and shows the main window and removes itself.
 #pragma once
 
 #include <QPixmap>
