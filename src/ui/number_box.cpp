@@ -27,6 +27,21 @@ constexpr int LINE_EDIT_MARGIN = 2;
 constexpr qreal SHRINK_STEP = 0.5;
 constexpr qreal SMALLEST_SCALE = 0.75;
 
+// A shortened result showing fewer significant digits than this in the page's
+// face is shown in a smaller one, where that shows more: "3…E+07" says little.
+constexpr int READABLE_DIGITS = 4;
+
+// The significant digits a shortened form shows before its mark.
+int leading_digits(const QString &form)
+{
+    int digits = 0;
+    for (const QChar c : form.section(ELLIPSIS, 0, 0).section(u'E', 0, 0)) {
+        if (c.isDigit() && (digits > 0 || c != u'0'))
+            ++digits;
+    }
+    return digits;
+}
+
 // No box holds this many characters; longer forms are not tried, so that a
 // paste of a hundred thousand digits is still shown at once.
 constexpr qsizetype LONGEST_FORM = 64;
@@ -171,17 +186,35 @@ NumberBox::Display NumberBox::display() const
     const int room = line_rect().width();
     if (hasFocus() || fits(text(), font(), room))
         return {text(), font()};
-    // Shortened in the page's face; a smaller face only where even the
-    // shortest form is too wide for it.
-    QFont face = font();
-    const qreal size = face.pointSizeF();
-    for (qreal smaller = size - SHRINK_STEP;; smaller -= SHRINK_STEP) {
+    // The faces tried, the page's own first, down to the smallest legible one.
+    QList<QFont> faces;
+    for (qreal size = font().pointSizeF(); size >= font().pointSizeF() * SMALLEST_SCALE;
+         size -= SHRINK_STEP) {
+        faces << font();
+        faces.last().setPointSizeF(size);
+    }
+    // The whole text in a smaller face tells more than any shortened form.
+    for (const QFont &face : faces) {
+        if (fits(text().trimmed(), face, room))
+            return {text().trimmed(), face};
+    }
+    // Else shortened: in the largest face that still shows enough leading
+    // digits to read the value by, or the form that shows the most of them.
+    Display best{shortened_number(text(), [](const QString &) { return false; }), faces.last()};
+    int best_digits = -1;
+    for (const QFont &face : faces) {
         const QString form = shortened_number(
             text(), [&](const QString &candidate) { return fits(candidate, face, room); });
-        if (fits(form, face, room) || size <= 0 || smaller < size * SMALLEST_SCALE)
-            return {form, face};
-        face.setPointSizeF(smaller);
+        if (!fits(form, face, room))
+            continue;
+        if (const int digits = leading_digits(form); digits > best_digits) {
+            best = {form, face};
+            best_digits = digits;
+        }
+        if (best_digits >= READABLE_DIGITS)
+            break;
     }
+    return best;
 }
 
 void NumberBox::paintEvent(QPaintEvent *event)
