@@ -19,7 +19,7 @@ constexpr int CLIENT_HEIGHT = 1980;
 constexpr int ICON_PIXELS = 32;
 
 // Twips inside Frame1, the borderless box beside the icon.
-constexpr ui::ControlSpec LINES[] = {
+constexpr ui::ControlRow LINES[] = {
     {Kind::Label, "Label1", {120, 120, 2655, 255}, u"Vantrel"},
     {Kind::Label, "Label2", {120, 360, 2655, 255}, u"设计与编程：Vantrel 开发组"},
     {Kind::Label, "Label6", {120, 600, 1935, 255}, u"Quorbin"},

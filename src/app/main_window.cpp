@@ -35,7 +35,7 @@ constexpr ui::Twips navigation_button_at(int element)
     return {1800 * (element % GRID_COLUMNS), 480 * (element / GRID_COLUMNS), 1695, 375};
 }
 
-constexpr ui::ControlSpec WINDOW_CONTROLS[] = {
+constexpr ui::ControlRow WINDOW_CONTROLS[] = {
     {ui::Kind::ActionButton, "CurtButton1_8", navigation_button_at(int(Element::About)),
      u"关于软件"},
     {ui::Kind::ActionButton, "CurtButton1_15", {4440, 4080, 855, 375}, u"帮助"},

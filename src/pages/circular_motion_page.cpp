@@ -15,7 +15,7 @@ using ui::Kind;
 
 // Twips inside the page. Option3 chooses the v row, Option4 the ω row; the
 // formulas beside them say so, the buttons themselves carry no caption.
-constexpr ui::ControlSpec CONTROLS[] = {
+constexpr ui::ControlRow CONTROLS[] = {
     {Kind::Formula,
      "Label7",
      {360, 285, 2920, 495},

@@ -32,7 +32,7 @@ constexpr MotionQuantity ALL_QUANTITIES[] = {MotionQuantity::V0, MotionQuantity:
 // Twips inside the page. Every box starts locked and empty; a tick unlocks it.
 // The check boxes are only as wide as their mark, so the captions of Check4 and
 // Check5 stay hidden; the row captions show every symbol before its box.
-constexpr ui::ControlSpec CONTROLS[] = {
+constexpr ui::ControlRow CONTROLS[] = {
     {Kind::Label, "Label3", {120, 360, 360, 255}, u"公式"},
     {Kind::Formula, "Image1", {540, 330, 1260, 240}, u"v_t = v_0 + at"},
     {Kind::Formula,

@@ -78,7 +78,7 @@ QWidget *make_energy_names(QWidget *parent)
 }
 
 // Twips inside the page.
-constexpr ui::ControlSpec CONTROLS[] = {
+constexpr ui::ControlRow CONTROLS[] = {
     {.kind = Kind::Custom,
      .name = "Label13",
      .at = {120, 375, 4095, 255},

@@ -14,7 +14,7 @@ namespace {
 using ui::Kind;
 
 // Twips inside the page.
-constexpr ui::ControlSpec CONTROLS[] = {
+constexpr ui::ControlRow CONTROLS[] = {
     {Kind::Formula,
      "Label49",
      {240, 330, 2300, 480},

@@ -15,7 +15,7 @@ namespace {
 using ui::Kind;
 
 // Twips inside the page. Row captions end where their boxes begin.
-constexpr ui::ControlSpec CONTROLS[] = {
+constexpr ui::ControlRow CONTROLS[] = {
     {Kind::Label, "Label1", {120, 360, 480, 255}, u"公式"},
     {Kind::Formula,
      "Image0",

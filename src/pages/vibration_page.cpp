@@ -25,7 +25,7 @@ QWidget *make_surface(QWidget *parent)
     return new ui::GraphSurface(parent);
 }
 
-constexpr ui::ControlSpec CONTROLS[] = {
+constexpr ui::ControlRow CONTROLS[] = {
     {.kind = Kind::Custom,
      .name = "Pic1",
      .at = {120, 240, 3495, 2055},

@@ -19,7 +19,7 @@ constexpr int DEGREES = 1;
 
 // Twips inside the page. Row captions end where their boxes begin; the option
 // buttons have no caption of their own and stand just before "s=" and "v=".
-constexpr ui::ControlSpec CONTROLS[] = {
+constexpr ui::ControlRow CONTROLS[] = {
     {Kind::Label, "Label21", {360, 360, 255, 255}, u"功"},
     {Kind::Formula, "Label18", {840, 345, 1455, 285}, u"W=F·s·cosα", {}, 10.5},
     {Kind::Label, "Label22", {360, 630, 495, 255}, u"功率:"},

@@ -26,7 +26,7 @@ int pixels(int twips)
     return (twips + TWIPS_PER_PIXEL / 2) / TWIPS_PER_PIXEL;
 }
 
-QLineEdit *make_box(QWidget *parent, const ControlSpec &entry)
+QLineEdit *make_box(QWidget *parent, const ControlRow &entry)
 {
     // Results run to twenty characters; the box shows what it cannot hold
     // shortened, never cut off before the power of ten.
@@ -38,7 +38,7 @@ QLineEdit *make_box(QWidget *parent, const ControlSpec &entry)
     return box;
 }
 
-QWidget *make_control(QWidget *parent, const ControlSpec &entry)
+QWidget *make_control(QWidget *parent, const ControlRow &entry)
 {
     const QString text = qstr(entry.text);
     switch (entry.kind) {
@@ -137,9 +137,9 @@ QString qstr(std::u16string_view text)
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-void build_controls(QWidget *parent, std::span<const ControlSpec> entries)
+void build_controls(QWidget *parent, std::span<const ControlRow> entries)
 {
-    for (const ControlSpec &entry : entries) {
+    for (const ControlRow &entry : entries) {
         QWidget *control = make_control(parent, entry);
         control->setObjectName(QString::fromLatin1(entry.name));
         control->setGeometry(to_pixels(entry.at));

@@ -47,7 +47,7 @@ enum class Kind {
     Custom,       // made by `make`
 };
 
-struct ControlSpec {
+struct ControlRow {
     Kind kind;
     const char *name;
     Twips at;
@@ -67,7 +67,7 @@ struct ControlSpec {
 QString qstr(std::u16string_view text);
 
 // Creates every control of the table as a child of `parent`, in table order.
-void build_controls(QWidget *parent, std::span<const ControlSpec> entries);
+void build_controls(QWidget *parent, std::span<const ControlRow> entries);
 
 // The named child of type T. A name missing from the table stops the program
 // at once, in every build, rather than leaving a null pointer for later.

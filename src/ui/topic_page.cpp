@@ -3,7 +3,7 @@
 namespace ui {
 
 TopicPage::TopicPage(const char *name, std::u16string_view caption,
-                     std::span<const ControlSpec> controls, std::shared_ptr<Services> services,
+                     std::span<const ControlRow> controls, std::shared_ptr<Services> services,
                      QWidget *parent)
     : QGroupBox(qstr(caption), parent), services_(std::move(services))
 {

@@ -17,7 +17,7 @@ namespace ui {
 class TopicPage : public QGroupBox {
     Q_OBJECT
 public:
-    TopicPage(const char *name, std::u16string_view caption, std::span<const ControlSpec> controls,
+    TopicPage(const char *name, std::u16string_view caption, std::span<const ControlRow> controls,
               std::shared_ptr<Services> services, QWidget *parent);
 
 protected:

@@ -95,8 +95,8 @@ void ControlsTest::box()
                                            {25.0, 975}};
     for (const auto &[value, width] : rows) {
         QWidget page;
-        const ui::ControlSpec spec{ui::Kind::LockedBox, "Text4", {0, 0, width, 270}};
-        ui::build_controls(&page, {&spec, 1});
+        const ui::ControlRow box_row{ui::Kind::LockedBox, "Text4", {0, 0, width, 270}};
+        ui::build_controls(&page, {&box_row, 1});
         auto *box = ui::child<ui::NumberBox>(&page, "Text4");
         page.show();
         ui::write_box(box, 1234567890123456.0); // the tooltip must follow a new text
@@ -122,7 +122,7 @@ void ControlsTest::note_lines()
     for (const int scale : {1, 2}) {
         QWidget page;
         page.setFont(QFont(page.font().family(), page.font().pointSize() * scale));
-        ui::ControlSpec note{ui::Kind::WrapLabel, "Label15", {0, 0, 4935 * scale, 450 * scale}};
+        ui::ControlRow note{ui::Kind::WrapLabel, "Label15", {0, 0, 4935 * scale, 450 * scale}};
         note.text = u"机械能守恒定律:在只有重力做功的情况下，物体的动能和势能发生相互转化，"
                     u"但机械能的总量保持不变。";
         note.close_lines = true;
