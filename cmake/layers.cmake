@@ -10,5 +10,8 @@ function(vantrel_add_layer target)
     file(CREATE_LINK ${CMAKE_CURRENT_SOURCE_DIR} ${root}/${folder} SYMBOLIC)
     add_library(${target} STATIC ${ARGN})
     target_include_directories(${target} PUBLIC ${root})
+    # The standard, set once here, reaches everything that links a layer: the
+    # program, the tests and a project that takes this tree in.
+    target_compile_features(${target} PUBLIC cxx_std_20)
     target_link_libraries(${target} PRIVATE vantrel_build_options)
 endfunction()

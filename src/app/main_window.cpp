@@ -1,7 +1,6 @@
 #include "app/main_window.h"
 
 #include "app/about_window.h"
-#include "app/elements.h"
 #include "pages/work_power_page.h"
 #include "ui/controls.h"
 #include "ui/help_window.h"
@@ -14,8 +13,6 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include <exception>
-
 namespace app {
 
 namespace {
@@ -24,8 +21,6 @@ namespace {
 constexpr ui::Twips PAGE_AREA{120, 1560, 5175, 2415};
 constexpr int CLIENT_WIDTH = 5400;
 constexpr int CLIENT_HEIGHT = 4485;
-
-static_assert(Frmload::PAGE_COUNT == app::PAGE_COUNT && Frmload::BUTTON_COUNT == ELEMENT_COUNT);
 
 // The navigation grid: three columns 1800 twips apart, three rows 480 apart;
 // a page's button bears the page's caption.
@@ -109,7 +104,6 @@ void Frmload::dispatch_button(int index)
         const ElementRow &row = element_rows()[static_cast<std::size_t>(index)];
         const auto page = static_cast<std::size_t>(row.page);
         row.press(*this, page < pages_.size() ? pages_[page] : nullptr);
-    } catch (const std::exception &) {
     } catch (...) {
     }
 }

@@ -2,6 +2,7 @@
 // the button array CurtButton1.
 #pragma once
 
+#include "app/elements.h"
 #include "ui/services.h"
 
 #include <QPointer>
@@ -29,8 +30,8 @@ public:
     explicit Frmload(std::shared_ptr<ui::Services> services = nullptr, QWidget *parent = nullptr);
     ~Frmload() override;
 
-    static constexpr int PAGE_COUNT = 8;
-    static constexpr int BUTTON_COUNT = 18;
+    static constexpr int PAGE_COUNT = app::PAGE_COUNT;
+    static constexpr int BUTTON_COUNT = ELEMENT_COUNT;
 
     // Runs one click of element `index` of CurtButton1 under the error trap.
     void dispatch_button(int index);

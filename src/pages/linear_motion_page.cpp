@@ -25,10 +25,6 @@ constexpr std::array<std::pair<const char *, const char *>, 5> QUANTITY_NAMES = 
     {"Check5", "Text9"},
 }};
 
-constexpr MotionQuantity ALL_QUANTITIES[] = {MotionQuantity::V0, MotionQuantity::Vt,
-                                             MotionQuantity::A, MotionQuantity::S,
-                                             MotionQuantity::T};
-
 // Twips inside the page. Every box starts locked and empty; a tick unlocks it.
 // The check boxes are only as wide as their mark, so the captions of Check4 and
 // Check5 stay hidden; the row captions show every symbol before its box.
@@ -79,16 +75,15 @@ LinearMotionPage::LinearMotionPage(std::shared_ptr<ui::Services> services, QWidg
         quantities_[i] = {control<QCheckBox>(QUANTITY_NAMES[i].first),
                           control<QLineEdit>(QUANTITY_NAMES[i].second)};
         connect(quantities_[i].known, &QCheckBox::toggled, this,
-                [this, quantity = ALL_QUANTITIES[i]] { set_known(quantity); });
+                [this, i] { set_known(quantities_[i]); });
     }
     ui::set_focus_order(this, {"Check1", "Text5", "Check2", "Text6", "Check3", "Text7", "Check4",
                                "Text8", "Check5", "Text9", "CurtButton1_10"});
     ui::press_on_enter(this, control<QPushButton>("CurtButton1_10"));
 }
 
-void LinearMotionPage::set_known(MotionQuantity quantity)
+void LinearMotionPage::set_known(const Quantity &q)
 {
-    const Quantity &q = quantities_[static_cast<std::size_t>(quantity)];
     const bool known = q.known->checkState() == Qt::Checked;
     q.box->setReadOnly(!known);
     if (!known)
@@ -102,8 +97,9 @@ void LinearMotionPage::compute_linear_motion()
     mechanics::KnownSet known;
     std::string texts[4];
     double t = 0;
-    for (MotionQuantity quantity : ALL_QUANTITIES) {
-        const Quantity &q = quantities_[static_cast<std::size_t>(quantity)];
+    for (std::size_t i = 0; i < quantities_.size(); ++i) {
+        const Quantity &q = quantities_[i];
+        const auto quantity = static_cast<MotionQuantity>(i);
         if (q.known->checkState() != Qt::Checked)
             continue;
         known.add(quantity);

@@ -21,15 +21,16 @@ public:
     void compute_linear_motion();
 
 private:
-    // A tick unlocks the quantity's box and keeps its text, so an earlier
-    // result can serve as a known value; untick locks the box and empties it.
-    void set_known(mechanics::MotionQuantity quantity);
-
     // Check1 to Check5 with Text5 to Text9, in the order of MotionQuantity.
     struct Quantity {
         QCheckBox *known;
         QLineEdit *box;
     };
+
+    // A tick unlocks the quantity's box and keeps its text, so an earlier
+    // result can serve as a known value; untick locks the box and empties it.
+    void set_known(const Quantity &q);
+
     std::array<Quantity, 5> quantities_;
 };
 

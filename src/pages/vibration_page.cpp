@@ -10,25 +10,24 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include <algorithm>
-
 namespace pages {
 
 namespace {
 
 using ui::Kind;
 
-// Twips inside the page. The period caption is as tall as the amplitude
-// caption so that its characters are not cut off at the bottom.
 QWidget *make_surface(QWidget *parent)
 {
     return new ui::GraphSurface(parent);
 }
 
+// Twips inside the page. The picture starts below the frame's top line, which
+// runs under the page's caption; the period caption is as tall as the
+// amplitude caption so that its characters are not cut off at the bottom.
 constexpr ui::ControlRow CONTROLS[] = {
     {.kind = Kind::Custom,
      .name = "Pic1",
-     .at = {120, 240, 3495, 2055},
+     .at = {120, 300, 3495, 2055},
      .accessible = u"振动图像",
      .make = make_surface},
     {Kind::Label, "Label40", {3720, 240, 855, 255}, u"振动图像:"},
@@ -60,12 +59,6 @@ VibrationPage::VibrationPage(std::shared_ptr<ui::Services> services, QWidget *pa
       Text24(control<QLineEdit>("Text24")), Option7(control<QRadioButton>("Option7")),
       Command1(control<QPushButton>("Command1"))
 {
-    // The page frame's top line runs below the caption, not through it: the
-    // picture keeps its size and moves down inside the frame.
-    QRect picture = Pic1->geometry();
-    picture.moveTop(std::max(picture.top(), contentsRect().top()));
-    Pic1->setGeometry(picture);
-
     Text23->setText(QStringLiteral("1"));
     Text24->setText(QStringLiteral("4"));
     connect(Command1, &QPushButton::clicked, this, &VibrationPage::pick_graph_colour);
