@@ -19,8 +19,6 @@
 
 #include <random>
 
-using test::click;
-
 namespace {
 
 // What a box may show only when the student typed it, in any library's spelling.
@@ -56,8 +54,7 @@ private slots:
 private:
     QAbstractButton *element(int index) const
     {
-        return test::control<QAbstractButton>(window_.get(),
-                                              QStringLiteral("CurtButton1_%1").arg(index));
+        return test::control<QAbstractButton>(window_.get(), QString("CurtButton1_%1").arg(index));
     }
     std::shared_ptr<test::FakeServices> services_;
     std::unique_ptr<app::Frmload> window_;
@@ -75,7 +72,7 @@ void MainWindowTest::start_and_navigation()
             QCOMPARE(element(k)->text(), window_->page(k)->title());
             QCOMPARE(window_->page(k)->isVisible(), k == shown);
         }
-        n >= 0 && n < 18 ? click(element(shown = n)) : window_->dispatch_button(n);
+        n >= 0 && n < 18 ? test::click(element(shown = n)) : window_->dispatch_button(n);
     }
     QCOMPARE(test::control<QLineEdit>(window_.get(), "Text1")->text(), QStringLiteral("3"));
     QVERIFY(!window_->about_window() && services_->messages.isEmpty());
@@ -102,12 +99,12 @@ void MainWindowTest::actions()
     QFETCH(int, index);
     QFETCH(QString, inputs);
     QFETCH(QString, expect);
-    click(element(element(index)->parentWidget()->objectName().remove("Frame").toInt()));
+    test::click(element(element(index)->parentWidget()->objectName().remove("Frame").toInt()));
     auto *graph = window_->findChild<ui::GraphSurface *>();
     const QImage blank = graph->take_image();
     for (const QString &input : (inputs + " click").split(' ', Qt::SkipEmptyParts)) {
         if (input == "click")
-            click(element(index));
+            test::click(element(index));
         else
             test::type(window_.get(), input.section('=', 0, 0), input.section('=', 1));
     }
@@ -123,16 +120,16 @@ void MainWindowTest::actions()
 // once the main window is deleted on closing.
 void MainWindowTest::about_window()
 {
-    click(element(8));
+    test::click(element(8));
     QPointer<app::Frmabout> about = window_->about_window();
     QVERIFY(about && about->isVisible() && about->windowFlags() & Qt::WindowStaysOnTopHint);
     QCOMPARE(test::control<QWidget>(about, "Label1")->property("text"), "Vantrel v1.0");
-    click(element(8)); // raises the open window, builds no second one
+    test::click(element(8)); // raises the open window, builds no second one
     QCOMPARE(window_->about_window(), about.data());
-    click(test::control<QAbstractButton>(about, "Command1")); // 确定
+    test::click(test::control<QAbstractButton>(about, "Command1")); // 确定
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(about.isNull());
-    click(element(8));
+    test::click(element(8));
     about = window_->about_window();
     window_.reset();
     QVERIFY(about && about->isVisible());
@@ -160,7 +157,7 @@ void MainWindowTest::help()
     QFile document(QDir::cleanPath(program.absoluteFilePath(folder + "/vantrel.html")));
     QVERIFY(program.mkpath(folder) && document.open(QIODevice::WriteOnly));
     services_->desktop_can_open = desktop_opens;
-    click(element(15));
+    test::click(element(15));
     document.remove();
     QCOMPARE(services_->opened, QList<QUrl>(found, QUrl::fromLocalFile(document.fileName())));
     QCOMPARE(window_->findChild<QWidget *>("HelpWindow") != nullptr, found && !desktop_opens);

@@ -2,8 +2,7 @@
 """The built program under its own Xvfb (with --wm openbox, under that window manager too),
 driven through the accessibility bus: only what a real X server, window manager and AT-SPI show.
 Usage: vantrel_e2e.py [--wm openbox] PATH/TO/vantrel. Exit 0 passed, 1 failed, 77 skipped."""
-import contextlib, importlib.util, os, pathlib, random, shutil, signal, subprocess, sys
-import tempfile, time
+import contextlib, importlib.util, os, pathlib, random, shutil, signal, subprocess, sys, tempfile, time
 
 DEADLINE, PROCESSES = 150, []
 MAIN, MESSAGE, ABOUT, SAVE, BAD_INPUT = "Vantrel-Quorbin", "Vantrel", "关于", "保存图像", "输入错误，请重新输入。"
@@ -27,40 +26,6 @@ def spawn(command, **options):
 
 def x_client(*command):
     return subprocess.run(command, capture_output=True, text=True, timeout=10).stdout
-
-
-def start(program):
-    """Xvfb, the window manager, the accessibility bus and the program, in that order."""
-    global atspi, app, started
-    # A display far from the low numbers other programs probe. Xvfb names it on the pipe once it
-    # takes clients (the deadline bounds the read); the pipe stays open, or its next write kills it.
-    for number in random.sample(range(100, 1000), 5):
-        reader, writer = os.pipe()
-        spawn(["Xvfb", f":{number}", "-displayfd", str(writer), "-noreset", "-screen", "0",
-               "1024x768x24", "-nolisten", "tcp"], pass_fds=(writer,))
-        os.close(writer)
-        if os.read(reader, 16).strip() == b"%d" % number:
-            break
-    else:
-        raise AssertionError("Xvfb did not start")
-    os.environ.update(DISPLAY=f":{number}", QT_QPA_PLATFORM="xcb", LC_ALL="C.UTF-8",
-                      QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_SCALE_FACTOR="1", HOME=str(folder),
-                      XDG_RUNTIME_DIR=str(folder))
-    if wm:  # windows mapped before the manager runs would not be managed
-        spawn([wm, "--sm-disable"])
-        wait_for(lambda: "#" in x_client("xprop", "-root", "_NET_SUPPORTING_WM_CHECK"), wm, 10)
-    import pyatspi as atspi  # here only: it joins the accessibility bus of the session it finds
-
-    started, app = time.monotonic(), spawn([program])
-
-
-def stop():
-    for process in reversed(PROCESSES):
-        process.terminate()
-        with contextlib.suppress(subprocess.TimeoutExpired):
-            process.wait(timeout=5)
-        process.kill()  # signals only one that has not ended
-    shutil.rmtree(folder, ignore_errors=True)
 
 
 def find_all(node, role=None, name=None):
@@ -134,8 +99,29 @@ def close_message(box):
     close(MESSAGE, find_one(box, "push button"))
 
 
-def run():
-    global application, main
+def run(program):
+    """Starts Xvfb, window manager, accessibility bus and program, in that order, and drives it."""
+    global atspi, application, main
+    # A display far from the low numbers other programs probe. Xvfb names it on the pipe once it
+    # takes clients (the deadline bounds the read); the pipe stays open, or its next write kills it.
+    for number in random.sample(range(100, 1000), 5):
+        reader, writer = os.pipe()
+        spawn(["Xvfb", f":{number}", "-displayfd", str(writer), "-noreset", "-screen", "0",
+               "1024x768x24", "-nolisten", "tcp"], pass_fds=(writer,))
+        os.close(writer)
+        if os.read(reader, 16).strip() == b"%d" % number:
+            break
+    else:
+        raise AssertionError("Xvfb did not start")
+    os.environ.update(DISPLAY=f":{number}", QT_QPA_PLATFORM="xcb", LC_ALL="C.UTF-8",
+                      QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_SCALE_FACTOR="1", HOME=str(folder),
+                      XDG_RUNTIME_DIR=str(folder))
+    if wm:  # windows mapped before the manager runs would not be managed
+        spawn([wm, "--sm-disable"])
+        wait_for(lambda: "#" in x_client("xprop", "-root", "_NET_SUPPORTING_WM_CHECK"), wm, 10)
+    import pyatspi as atspi  # here only: it joins the accessibility bus of the session it finds
+
+    started, app = time.monotonic(), spawn([program])
     application = wait_for(lambda: next(a for a in atspi.Registry.getDesktop(0)
                                         if a.get_process_id() == app.pid), "the program", 20)
     first = wait_for(lambda: [w.name for w in application if showing(w)], "the first window", 20)
@@ -182,11 +168,15 @@ signal.signal(signal.SIGALRM, lambda *_: sys.exit(f"FAIL: the run took longer th
 signal.alarm(DEADLINE)
 folder = pathlib.Path(tempfile.mkdtemp(prefix="vantrel-e2e-"))
 try:
-    start(program)
-    run()
+    run(program)
     print("PASS")
 except AssertionError as failure:
     logs = "".join(log.read_text(errors="replace") for log in folder.glob("*.log"))
     sys.exit(f"FAIL: {failure}\n{logs}")
 finally:
-    stop()
+    for process in reversed(PROCESSES):
+        process.terminate()
+        with contextlib.suppress(subprocess.TimeoutExpired):
+            process.wait(timeout=5)
+        process.kill()  # signals only one that has not ended
+    shutil.rmtree(folder, ignore_errors=True)

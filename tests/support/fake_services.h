@@ -6,8 +6,6 @@
 
 #include <QList>
 
-#include <deque>
-
 namespace test {
 
 class FakeServices final : public ui::Services {
@@ -16,12 +14,12 @@ public:
     std::optional<QColor> choose_colour(QWidget *, const QColor &initial) override
     {
         colour_requests.append(initial);
-        return next(colour_answers);
+        return colour_answers.isEmpty() ? std::nullopt : colour_answers.takeFirst();
     }
     std::optional<QString> choose_save_name(QWidget *, const ui::SaveRequest &request) override
     {
         save_requests.append(request);
-        return next(save_answers);
+        return save_answers.isEmpty() ? std::nullopt : save_answers.takeFirst();
     }
     bool open_url(const QUrl &url) override
     {
@@ -35,19 +33,9 @@ public:
     QList<QUrl> opened;
 
     // Answers for the next dialogs; an empty queue means the user cancels.
-    std::deque<std::optional<QColor>> colour_answers;
-    std::deque<std::optional<QString>> save_answers;
+    QList<std::optional<QColor>> colour_answers;
+    QList<std::optional<QString>> save_answers;
     bool desktop_can_open = true;
-
-private:
-    template <class T> static std::optional<T> next(std::deque<std::optional<T>> &answers)
-    {
-        if (answers.empty())
-            return std::nullopt;
-        const std::optional<T> answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
 };
 
 } // namespace test
