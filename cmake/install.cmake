@@ -26,9 +26,9 @@ install(FILES ${PROJECT_SOURCE_DIR}/data/icons/vantrel.svg
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
     RENAME ${VANTREL_APP_ID}.svg)
 
-# The Debian package: the libraries come from dpkg-shlibdeps; a CJK font so that
-# no text shows as boxes; Qt's Chinese button texts and a way to open the help
-# page and the e-mail link are welcome but not needed to run.
+# The Debian package: the libraries come from dpkg-shlibdeps; the program draws
+# with its own face and needs no font package; Qt's Chinese button texts and a
+# way to open the help page and the e-mail link are welcome but not needed to run.
 set(CPACK_PACKAGE_NAME vantrel)
 set(CPACK_PACKAGE_VENDOR Quorbin)
 set(CPACK_PACKAGE_CONTACT "Quorbin <mail@example.org>")
@@ -42,6 +42,5 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${PROJECT_HOMEPAGE_URL}")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "Vantrel helps secondary-school students with the standard problems of\nmechanics: forces, accelerated and circular motion, work and power,\nsatellites, vibration and SI units. It shows the formulas behind each\nresult and speaks Simplified Chinese.")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wqy-microhei | fonts-noto-cjk")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, xdg-utils")
 include(CPack)

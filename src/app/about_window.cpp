@@ -65,11 +65,15 @@ Frmabout::Frmabout(std::shared_ptr<ui::Services> services)
     Label4->setObjectName(QStringLiteral("Label4"));
     Label4->setAccessibleName(Label4->text());
     Label4->setGeometry(ui::to_pixels(MAIL_LINE));
-    QFont font(QStringLiteral("宋体"), 9);
+    QFont font = Label4->font();
     font.setUnderline(true);
     Label4->setFont(font);
+    // Link blue, unless the desktop's palette is dark: there its own link colour.
     QPalette palette = Label4->palette();
-    palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    const bool dark = palette.color(QPalette::Window).lightness() <
+                      palette.color(QPalette::WindowText).lightness();
+    palette.setColor(QPalette::WindowText,
+                     dark ? palette.color(QPalette::Link) : QColor(0, 0, 255));
     Label4->setPalette(palette);
     Label4->setCursor(Qt::PointingHandCursor);
     ui::on_left_click(Label4, [this] { open_mail_link(); });

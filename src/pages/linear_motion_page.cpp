@@ -30,7 +30,7 @@ constexpr std::array<std::pair<const char *, const char *>, 5> QUANTITY_NAMES = 
 // Check5 stay hidden; the row captions show every symbol before its box.
 constexpr ui::ControlRow CONTROLS[] = {
     {Kind::Label, "Label3", {120, 360, 360, 255}, u"公式"},
-    {Kind::Formula, "Image1", {540, 330, 1260, 240}, u"v_t = v_0 + at"},
+    {Kind::Formula, "Image1", {540, 315, 1260, 270}, u"v_t = v_0 + at"},
     {Kind::Formula,
      "Image1_S",
      {540, 555, 1260, 405},
@@ -44,10 +44,10 @@ constexpr ui::ControlRow CONTROLS[] = {
              u"注意:正负号表示加速度a的方向。当匀加速运动时,a为正；当匀减速运动时,a为负。",
      .close_lines = true},
     {Kind::CheckBox, "Check1", {120, 960, 255, 255}, {}, u"已知v₀"},
-    {Kind::RowCaption, "LabF_2", {375, 960, 345, 270}, u"v_0 =", {}, 10.5},
+    {Kind::RowCaption, "LabF_2", {330, 945, 390, 300}, u"v_0 =", {}, 10.5},
     {Kind::LockedBox, "Text5", {720, 960, 975, 270}, {}, u"v₀"},
     {Kind::CheckBox, "Check2", {1800, 960, 255, 255}, {}, u"已知vt"},
-    {Kind::RowCaption, "LabF_2_vt", {2055, 960, 345, 270}, u"v_t =", u"vt =", 10.5},
+    {Kind::RowCaption, "LabF_2_vt", {2010, 945, 390, 300}, u"v_t =", u"vt =", 10.5},
     {Kind::LockedBox, "Text6", {2400, 960, 975, 270}, {}, u"vt"},
     {Kind::CheckBox, "Check3", {3480, 960, 255, 255}, {}, u"已知a"},
     {Kind::RowCaption, "LabF_2_a", {3735, 960, 345, 270}, u"a =", {}, 10.5},

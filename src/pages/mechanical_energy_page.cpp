@@ -27,7 +27,10 @@ constexpr std::u16string_view ENERGY_NAMES = u"动能            重力势能   
 // names under the formulas between them.
 class SpacedCaption : public QLabel {
 public:
-    SpacedCaption(const QString &text, QWidget *parent) : QLabel(text, parent) {}
+    SpacedCaption(const QString &text, QWidget *parent) : QLabel(text, parent)
+    {
+        setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
 
     QSize sizeHint() const override
     {

@@ -28,8 +28,9 @@ constexpr ui::Twips FRAME{240, 285, 4695, 1920};
 constexpr int ROW_RULES[] = {680, 930, 1160, 1400, 1660, 1900};
 constexpr int COLUMN_RULES[] = {960, 1440, 2520, 3200, 3720};
 
-// Cells keep this much room between their text and the rules, in pixels.
-constexpr int TEXT_MARGIN = 1;
+// Cells keep this much room between their text and the rules, in pixels: one
+// clear pixel, and one for glyphs that round wider on a scaled screen.
+constexpr int TEXT_MARGIN = 2;
 // A text too wide for its cell at the page's size shrinks no further than this.
 constexpr double SMALLEST_POINT_SIZE = 6.0;
 
@@ -127,7 +128,7 @@ SiUnitsPage::SiUnitsPage(std::shared_ptr<ui::Services> services, QWidget *parent
             const QRect cell = cell_rect(row, column);
             auto *label = new QLabel(text, this);
             label->setObjectName(cell_name(row, column));
-            label->setAlignment(Qt::AlignCenter);
+            label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
             label->setFocusPolicy(Qt::NoFocus);
             label->setTextInteractionFlags(Qt::NoTextInteraction);
 
@@ -138,11 +139,13 @@ SiUnitsPage::SiUnitsPage(std::shared_ptr<ui::Services> services, QWidget *parent
                 font.setPointSizeF(font.pointSizeF() - 0.25);
             label->setFont(font);
 
-            // As wide as the cell; as high as the text needs, centred on the row
-            // (the labels are transparent, so a tall line box hides no rule).
-            const int height = std::max(cell.height(), QFontMetrics(font).height());
-            label->setGeometry(cell.left(), cell.center().y() - (height - 1) / 2, cell.width(),
-                               height);
+            // As wide as the cell and as high as a line, its ink centred on the
+            // row: a CJK face's line box sits the ink off its middle, close to a
+            // rule of the narrower rows (the labels are transparent and hide none).
+            const QFontMetrics metrics(font);
+            const QRect ink = metrics.tightBoundingRect(text);
+            const int top = cell.center().y() - metrics.ascent() - (ink.top() + ink.bottom()) / 2;
+            label->setGeometry(cell.left(), top, cell.width(), metrics.height() + 2);
         }
     }
 }

@@ -30,7 +30,7 @@ constexpr ui::ControlRow CONTROLS[] = {
      .at = {120, 300, 3495, 2055},
      .accessible = u"振动图像",
      .make = make_surface},
-    {Kind::Label, "Label40", {3720, 240, 855, 255}, u"振动图像:"},
+    {Kind::Label, "Label40", {3720, 285, 855, 255}, u"振动图像:"},
     {Kind::Label, "Label37", {3840, 520, 375, 255}, u"振幅"},
     {Kind::InputBox, "Text23", {4320, 480, 735, 270}, {}, u"振幅"},
     {Kind::Label, "Label38", {3840, 885, 495, 255}, u"周期"},

@@ -46,7 +46,7 @@ constexpr ui::ControlRow CONTROLS[] = {
     {Kind::ActionButton, "CurtButton1_13", {3360, 1860, 1695, 375}, u"计算", u"计算功和功率"},
     {.kind = Kind::WrapLabel,
      .name = "Label26",
-     .at = {2640, 240, 2295, 960},
+     .at = {2640, 300, 2295, 900},
      .text = u"说明：W为功，P为功率，F为力，s为力方向上的位移，t为时间，v为瞬时速度，"
              u"α为力和位移的夹角。",
      // Lines a little closer than the CJK face's own, so that the four end

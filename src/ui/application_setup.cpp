@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFont>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLibraryInfo>
@@ -22,18 +23,13 @@ namespace ui {
 
 namespace {
 
-// 宋体 (SimSun) is the face the pages are measured in. These installed faces
-// stand in for it, best first. WenQuanYi Micro Hei stays crisp at 9 pt, where
-// the thin strokes of a Song face break up on a 96 dpi screen, and its compact
-// 5 MB file keeps the program 3.5 MiB lighter than Noto Sans CJK's 20 MB one:
-// the kernel maps the file around every glyph read, so a face whose glyphs lie
-// far apart costs resident memory out of proportion to the text shown.
-const QStringList SONG_SUBSTITUTES = {
-    QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Noto Sans CJK SC"),
-    QStringLiteral("Noto Serif CJK SC"),   QStringLiteral("Source Han Sans SC"),
-    QStringLiteral("AR PL UMing CN"),      QStringLiteral("WenQuanYi Zen Hei"),
-    QStringLiteral("Droid Sans Fallback"),
-};
+// The pages are measured in twips for 宋体 9 pt. The program draws them in a
+// face of its own, a cut of WenQuanYi Micro Hei built into it, so that every
+// machine lays out and draws the same pixels: WenQuanYi stays crisp at 9 pt,
+// where the thin strokes of a Song face break up on a 96 dpi screen. What a
+// student types or pastes that the cut lacks comes from the system's faces.
+const QString FACE_RESOURCE = QStringLiteral(":/fonts/vantrel-hei.ttf");
+const QString FACE_FAMILY = QStringLiteral("Vantrel Hei");
 
 constexpr int PAGE_POINT_SIZE = 9;
 
@@ -47,6 +43,31 @@ constexpr int GROUP_FILL_DARKER = 103;
 constexpr qreal GROUP_FRAME_RADIUS = 2.0;
 constexpr int GROUP_TOP_MARGIN = 3;
 
+// In a palette lighter than its text, Fusion's outlines are a shade darker than
+// the window. In a dark or high-contrast one that shade vanishes into the black:
+// there boxes, marks and frames are outlined in this much of the text's colour
+// over the window's, at least 3:1 against it.
+constexpr double DARK_OUTLINE_TEXT_SHARE = 0.6;
+
+bool is_dark(const QPalette &palette)
+{
+    return palette.color(QPalette::Window).lightness() <
+           palette.color(QPalette::WindowText).lightness();
+}
+
+QColor outline_colour(const QPalette &palette)
+{
+    const QColor window = palette.color(QPalette::Window);
+    if (!is_dark(palette))
+        return window.darker(GROUP_FRAME_DARKER);
+    const QColor text = palette.color(QPalette::WindowText);
+    const auto mix = [](int t, int w) {
+        return static_cast<int>(DARK_OUTLINE_TEXT_SHARE * t + (1 - DARK_OUTLINE_TEXT_SHARE) * w);
+    };
+    return QColor(mix(text.red(), window.red()), mix(text.green(), window.green()),
+                  mix(text.blue(), window.blue()));
+}
+
 class VantrelStyle : public QProxyStyle {
 public:
     using QProxyStyle::QProxyStyle;
@@ -59,16 +80,24 @@ public:
         return QProxyStyle::pixelMetric(metric, option, widget);
     }
 
-    // Fusion draws the page frames from a PNG, and reading it makes Qt load
-    // every image plugin with the SVG and JPEG libraries: about 1 MiB and a few
-    // milliseconds for a plain rounded rectangle, drawn here instead.
     void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
                        const QWidget *widget) const override
     {
-        if (element != PE_FrameGroupBox) {
-            QProxyStyle::drawPrimitive(element, option, painter, widget);
+        if (element == PE_FrameGroupBox) {
+            draw_page_frame(option, painter, widget);
             return;
         }
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+        if (is_dark(option->palette))
+            draw_dark_outline(element, option, painter);
+    }
+
+private:
+    // Fusion draws the page frames from a PNG, and reading it makes Qt load
+    // every image plugin with the SVG and JPEG libraries: about 1 MiB and a few
+    // milliseconds for a plain rounded rectangle, drawn here instead.
+    void draw_page_frame(const QStyleOption *option, QPainter *painter, const QWidget *widget) const
+    {
         // Like Fusion, the frame starts below the middle of the title line.
         const auto *group = qobject_cast<const QGroupBox *>(widget);
         const int title = group && !group->title().isEmpty()
@@ -79,9 +108,37 @@ public:
         painter->setRenderHint(QPainter::Antialiasing);
         const QRectF frame =
             QRectF(option->rect).adjusted(0.5, title + GROUP_TOP_MARGIN + 0.5, -0.5, -0.5);
-        painter->setPen(option->palette.window().color().darker(GROUP_FRAME_DARKER));
+        painter->setPen(outline_colour(option->palette));
         painter->setBrush(option->palette.window().color().darker(GROUP_FILL_DARKER));
         painter->drawRoundedRect(frame, GROUP_FRAME_RADIUS, GROUP_FRAME_RADIUS);
+        painter->restore();
+    }
+
+    // Over Fusion's own outline of a box or a mark, on the same line.
+    static void draw_dark_outline(PrimitiveElement element, const QStyleOption *option,
+                                  QPainter *painter)
+    {
+        const bool focused = option->state.testFlag(State_HasFocus);
+        const QRectF inside = QRectF(option->rect).adjusted(0.5, 0.5, -0.5, -0.5);
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setBrush(Qt::NoBrush);
+        painter->setPen(focused && element == PE_FrameLineEdit
+                            ? option->palette.color(QPalette::Highlight)
+                            : outline_colour(option->palette));
+        switch (element) {
+        case PE_FrameLineEdit:
+            painter->drawRoundedRect(inside, GROUP_FRAME_RADIUS, GROUP_FRAME_RADIUS);
+            break;
+        case PE_IndicatorCheckBox:
+            painter->drawRect(inside.adjusted(0, 0, -1, -1));
+            break;
+        case PE_IndicatorRadioButton:
+            painter->drawEllipse(inside.adjusted(0, 0, -1, -1));
+            break;
+        default:
+            break;
+        }
         painter->restore();
     }
 };
@@ -98,10 +155,13 @@ void setup_look(QApplication &application)
                          QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(translator);
 
-    for (const char16_t *song : {u"宋体", u"SimSun"})
-        QFont::insertSubstitutions(QString::fromUtf16(song), SONG_SUBSTITUTES);
-    QFont font(QStringLiteral("宋体"), PAGE_POINT_SIZE);
-    font.setStyleHint(QFont::SansSerif);
+    QFontDatabase::addApplicationFont(FACE_RESOURCE);
+    QFont font(FACE_FAMILY, PAGE_POINT_SIZE);
+    // The rendering the machine's font settings would otherwise choose, fixed:
+    // light hinting and grey antialiasing, as Debian's defaults give.
+    font.setHintingPreference(QFont::PreferVerticalHinting);
+    font.setStyleStrategy(
+        QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoSubpixelAntialias));
     QApplication::setFont(font);
 
     // The splash carries no icon, so the icon waits until here. Only the small

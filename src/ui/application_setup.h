@@ -1,12 +1,12 @@
 // What the program sets up once, before its first window: the style, Qt's own
-// Chinese texts and the CJK fonts that stand in for 宋体.
+// Chinese texts and the program's face, built into it.
 #pragma once
 
 class QApplication;
 
 namespace ui {
 
-// How the pages look: the style, Qt's own Chinese texts and the fonts. Only the
+// How the pages look: the style, Qt's own Chinese texts and the face. Only the
 // main window and the windows it opens need it.
 void setup_look(QApplication &application);
 

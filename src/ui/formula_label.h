@@ -29,6 +29,7 @@ public:
 
     // Left (the default) or right: a row caption ends just before its box.
     void setAlignment(Qt::Alignment alignment);
+    Qt::Alignment alignment() const { return alignment_; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -51,11 +51,17 @@ QWidget *owner_window(QWidget *owner)
 
 } // namespace
 
+std::unique_ptr<QMessageBox> make_message_box(QWidget *owner, const QString &text)
+{
+    return std::make_unique<QMessageBox>(QMessageBox::NoIcon, APP_TITLE, text, QMessageBox::Ok,
+                                         owner_window(owner));
+}
+
 void QtServices::show_message(QWidget *owner, const QString &text)
 {
-    QMessageBox box(QMessageBox::NoIcon, APP_TITLE, text, QMessageBox::Ok, owner_window(owner));
-    keep_in_front(box);
-    box.exec();
+    const std::unique_ptr<QMessageBox> box = make_message_box(owner, text);
+    keep_in_front(*box);
+    box->exec();
 }
 
 std::optional<QColor> QtServices::choose_colour(QWidget *owner, const QColor &initial)

@@ -2,7 +2,14 @@
 
 #include "ui/services.h"
 
+#include <memory>
+
+class QMessageBox;
+
 namespace ui {
+
+// The box show_message opens, built and not yet shown.
+std::unique_ptr<QMessageBox> make_message_box(QWidget *owner, const QString &text);
 
 class QtServices final : public Services {
 public:

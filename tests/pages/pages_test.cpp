@@ -98,23 +98,9 @@ void PagesTest::open(const QString &page)
     QVERIFY(QTest::qWaitForWindowExposed(page_.get()));
 }
 
-// Works through "@de_DE Text12=4 Combo1=1 Option4 ↵Text8": a locale, typing, a
-// pick in the list (-1: none), a click, Return in a box.
 void PagesTest::steps(const QString &steps)
 {
-    for (const QString &step : steps.split(u' ', Qt::SkipEmptyParts)) {
-        const QString name = step.section(u'=', 0, 0), value = step.section(u'=', 1);
-        if (step.startsWith(u'@'))
-            QLocale::setDefault(QLocale(step.mid(1)));
-        else if (step.startsWith(u'↵'))
-            QTest::keyClick(test::control<QLineEdit>(page_.get(), step.mid(1)), Qt::Key_Return);
-        else if (auto *list = page_->findChild<QComboBox *>(name))
-            list->setCurrentIndex(value.toInt());
-        else if (name.startsWith("Text"))
-            test::type(page_.get(), name, value);
-        else
-            QTest::mouseClick(test::control<QWidget>(page_.get(), name), Qt::LeftButton);
-    }
+    test::steps(page_.get(), steps);
 }
 
 void PagesTest::through_the_page_data()

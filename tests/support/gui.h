@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
 
@@ -27,6 +28,25 @@ inline void type(const QWidget *root, const QString &name, const QString &text)
 inline void click(QAbstractButton *button)
 {
     QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// Works through "@de_DE Text12=4 Combo1=1 Option4 ↵Text8": a locale, typing, a
+// pick in the list (-1: none), a click, Return in a box.
+inline void steps(const QWidget *root, const QString &steps)
+{
+    for (const QString &step : steps.split(u' ', Qt::SkipEmptyParts)) {
+        const QString name = step.section(u'=', 0, 0), value = step.section(u'=', 1);
+        if (step.startsWith(u'@'))
+            QLocale::setDefault(QLocale(step.mid(1)));
+        else if (step.startsWith(u'↵'))
+            QTest::keyClick(control<QLineEdit>(root, step.mid(1)), Qt::Key_Return);
+        else if (auto *list = root->findChild<QComboBox *>(name))
+            list->setCurrentIndex(value.toInt());
+        else if (name.startsWith("Text"))
+            type(root, name, value);
+        else
+            QTest::mouseClick(control<QWidget>(root, name), Qt::LeftButton);
+    }
 }
 
 } // namespace test
