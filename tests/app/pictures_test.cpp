@@ -28,48 +28,56 @@ namespace {
 const qreal SCALE = qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble();
 const QString REFERENCES = VANTREL_TEST_DATA "/pictures/" + QString::number(qRound(SCALE * 100));
 
-QImage picture(QWidget *widget)
+// Device pixels of `r`, in logical pixels of a widget shown at `ratio`.
+QRect device(QRectF r, qreal ratio)
 {
-    return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    return QRectF(r.topLeft() * ratio, r.size() * ratio).toAlignedRect();
 }
 
-// A widget's place in `window`'s picture, in device pixels.
-QRect in_picture(const QWidget *widget, const QWidget *window, QRect rect = {})
+// `w`'s rectangle, or `r` in it, in `top`'s picture.
+QRect device(const QWidget *w, const QWidget *top, QRect r = {})
 {
-    rect = rect.isNull() ? widget->rect() : rect;
-    const QRectF logical(widget->mapTo(window, rect.topLeft()), rect.size());
-    const qreal ratio = window->devicePixelRatioF();
-    return QRectF(logical.topLeft() * ratio, logical.size() * ratio).toAlignedRect();
+    r = r.isNull() ? w->rect() : r;
+    return device(QRectF(w->mapTo(top, r.topLeft()), r.size()), top->devicePixelRatioF());
 }
 
-// Relative luminance and contrast ratio as WCAG 2.1 defines them.
-double luminance(QRgb c)
+// Grabbed on the page's colour, where a widget leaves its background unpainted.
+QImage picture(QWidget *w)
 {
-    const auto linear = [](int v) {
-        const double s = v / 255.0;
-        return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * linear(qRed(c)) + 0.7152 * linear(qGreen(c)) + 0.0722 * linear(qBlue(c));
+    QImage image = w->grab().toImage(), flat(image.size(), QImage::Format_RGB32);
+    flat.fill(w->palette().color(QPalette::Window));
+    image.setDevicePixelRatio(1);
+    QPainter(&flat).drawImage(0, 0, image);
+    return flat;
 }
 
+// Contrast ratio as WCAG 2.1 defines it.
 double contrast(QRgb a, QRgb b)
 {
+    const auto luminance = [](QRgb c) {
+        double sum = 0;
+        for (const auto &[v, weight] :
+             {std::pair(qRed(c), 0.2126), {qGreen(c), 0.7152}, {qBlue(c), 0.0722}})
+            sum +=
+                weight * (v <= 10 ? v / 255.0 / 12.92 : std::pow((v / 255.0 + 0.055) / 1.055, 2.4));
+        return sum;
+    };
     const auto [dark, light] = std::minmax(luminance(a), luminance(b));
     return (light + 0.05) / (dark + 0.05);
 }
 
-// How well the outline of `r` stands out: from two pixels outside the middle of
-// each side, the strongest contrast met within four pixels inward against that
-// outside pixel; the weakest side counts. The top of a page, its title, is left.
-double outline_contrast(const QImage &image, QRect r, bool page = false)
+// How well an outline stands out: from two pixels outside the middle of each
+// side of `r`, the strongest contrast within four pixels inward against that
+// outside pixel; the weakest side counts. `sides` 3 leaves a page's titled top.
+double outline_contrast(const QImage &image, QRect r, int sides = 4)
 {
     const QPoint c = r.center();
-    const std::pair<QPoint, QPoint> sides[] = {{{r.left() - 2, c.y()}, {1, 0}},
+    const std::pair<QPoint, QPoint> scans[] = {{{r.left() - 2, c.y()}, {1, 0}},
                                                {{r.right() + 2, c.y()}, {-1, 0}},
                                                {{c.x(), r.bottom() + 2}, {0, -1}},
                                                {{c.x(), r.top() - 2}, {0, 1}}};
     double weakest = 21;
-    for (const auto &[outside, inward] : std::span(sides).first(page ? 3 : 4)) {
+    for (const auto &[outside, inward] : std::span(scans).first(sides)) {
         double strongest = 1;
         for (int step = 1; step <= 4; ++step)
             strongest = std::max(
@@ -79,20 +87,19 @@ double outline_contrast(const QImage &image, QRect r, bool page = false)
     return weakest;
 }
 
-// The strongest contrast inside `r` against the colour that fills most of it.
+// A text's contrast: the strongest in `r` against the colour filling most of it.
 double text_contrast(const QImage &image, QRect r)
 {
     QHash<QRgb, int> count;
     for (int y = r.top(); y <= r.bottom(); ++y)
         for (int x = r.left(); x <= r.right(); ++x)
             ++count[image.pixel(x, y)];
-    const QRgb ground =
-        std::max_element(count.keyValueBegin(), count.keyValueEnd(), [](auto a, auto b) {
-            return a.second < b.second;
-        })->first;
+    QRgb ground = count.constBegin().key();
+    for (auto it = count.constBegin(); it != count.constEnd(); ++it)
+        ground = it.value() > count[ground] ? it.key() : ground;
     double strongest = 1;
-    for (auto it = count.keyBegin(); it != count.keyEnd(); ++it)
-        strongest = std::max(strongest, contrast(*it, ground));
+    for (auto it = count.constBegin(); it != count.constEnd(); ++it)
+        strongest = std::max(strongest, contrast(it.key(), ground));
     return strongest;
 }
 
@@ -101,107 +108,77 @@ QPalette palette(QColor window, QColor text, QColor base, QColor highlight, QCol
     QPalette p(text, window, window.lighter(150), window.darker(150), window.darker(120), text,
                text, base, window);
     p.setColor(QPalette::Highlight, highlight);
-    p.setColor(QPalette::HighlightedText, window);
     p.setColor(QPalette::Link, link);
-    p.setColor(QPalette::Disabled, QPalette::Text, text.darker(140));
     return p;
 }
 
-bool shows_text(const QWidget *w)
-{
-    if (const auto *button = qobject_cast<const QAbstractButton *>(w))
-        return !button->text().isEmpty();
-    const auto *label = qobject_cast<const QLabel *>(w);
-    return qobject_cast<const ui::FormulaLabel *>(w) ||
-           (label && (!label->text().isEmpty() || !label->pixmap().isNull()));
-}
-
-// Logical pixels to device pixels.
-QRect device(QRect r, qreal ratio)
-{
-    return QRectF(QPointF(r.topLeft()) * ratio, QSizeF(r.size()) * ratio).toAlignedRect();
-}
-
 // What `w` draws over a blank widget (on a button or a note: what its text
-// adds), in its
-// parent's device pixels. With `grown`, drawn without the clip of its rectangle:
-// the widget is grown away from where its text is anchored. A formula centres
-// itself on its height, so it grows only sideways and must keep off its edges.
+// adds), in its parent's device pixels. With `grown`, drawn without the clip of
+// its rectangle: the widget grows away from where its text is anchored. A
+// formula centres itself on its height, so it grows only sideways.
 QRegion ink(QWidget *w, bool grown = true)
 {
     const QRect place = w->geometry();
-    Qt::Alignment anchor = Qt::AlignLeft | Qt::AlignVCenter;
+    Qt::Alignment anchor =
+        qobject_cast<QPushButton *>(w) ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter;
     int g = grown ? 24 : 0, h = g;
-    if (const auto *label = qobject_cast<QLabel *>(w)) {
+    auto *label = qobject_cast<QLabel *>(w);
+    if (label) {
         anchor = label->alignment();
         h = label->wordWrap() ? 0 : g;
     } else if (const auto *formula = qobject_cast<ui::FormulaLabel *>(w)) {
         anchor = formula->alignment() | Qt::AlignTop;
         g = 0;
-    } else if (qobject_cast<QPushButton *>(w)) {
-        anchor = Qt::AlignCenter;
     }
     w->setGeometry(place.adjusted(anchor & (Qt::AlignRight | Qt::AlignHCenter) ? -h : 0,
                                   anchor & (Qt::AlignBottom | Qt::AlignVCenter) ? -g : 0,
                                   anchor & (Qt::AlignLeft | Qt::AlignHCenter) ? h : 0,
                                   anchor & (Qt::AlignTop | Qt::AlignVCenter) ? g : 0));
-    // Grabs on the page's colour, where a widget leaves its background unpainted.
-    const auto grab = [ground = w->palette().color(QPalette::Window)](QWidget *widget) {
-        QImage image = widget->grab().toImage(), flat(image.size(), QImage::Format_RGB32);
-        flat.fill(ground);
-        image.setDevicePixelRatio(1);
-        QPainter(&flat).drawImage(0, 0, image);
-        return flat;
-    };
-    const QImage drawn = grab(w);
+    const QImage drawn = picture(w);
     QImage bare;
-    auto *button = qobject_cast<QPushButton *>(w);
-    auto *label = qobject_cast<QLabel *>(w);
-    if (button || (label && label->autoFillBackground())) {
-        const QString caption = w->property("text").toString();
+    if (qobject_cast<QPushButton *>(w) || (label && label->autoFillBackground())) {
+        const QVariant text = w->property("text");
         w->setProperty("text", QString());
-        bare = grab(w);
-        w->setProperty("text", caption);
+        bare = picture(w);
+        w->setProperty("text", text);
     } else {
         QWidget blank(w->parentWidget());
         blank.setGeometry(w->geometry());
-        bare = grab(&blank);
+        bare = picture(&blank);
     }
-    const qreal ratio = w->devicePixelRatioF();
-    const QPoint origin = (QPointF(w->pos()) * ratio).toPoint();
+    const QPoint origin = (QPointF(w->pos()) * w->devicePixelRatioF()).toPoint();
     w->setGeometry(place);
     QRegion inked;
     for (int y = 0; y < drawn.height(); ++y) {
-        for (int x = 0, start = -1; x <= drawn.width(); ++x) {
-            const bool in = x < drawn.width() && drawn.pixel(x, y) != bare.pixel(x, y);
-            if (in && start < 0)
-                start = x;
-            if (!in && start >= 0) {
+        for (int x = 0, start = 0; x <= drawn.width(); ++x) {
+            if (x < drawn.width() && drawn.pixel(x, y) != bare.pixel(x, y))
+                continue;
+            if (x > start)
                 inked += QRect(origin + QPoint(start, y), QSize(x - start, 1));
-                start = -1;
-            }
+            start = x + 1;
         }
     }
     return inked;
 }
 
-// The note that the energy page shows over its captions hides them.
+// What another control covers: the whole of a box, a button, a list or the
+// graph; of a label, a mark or a ruling only its ink. The note that the energy
+// page shows over its captions covers them.
+QRegion body(QWidget *w)
+{
+    const bool marks = qobject_cast<QCheckBox *>(w) || qobject_cast<QRadioButton *>(w);
+    const bool whole = qobject_cast<QAbstractButton *>(w)
+                           ? !marks
+                           : qobject_cast<QFrame *>(w) && !qobject_cast<QLabel *>(w);
+    return whole || qobject_cast<QLineEdit *>(w)
+               ? QRegion(device(w->geometry(), w->devicePixelRatioF()))
+               : ink(w, false);
+}
+
 bool covers(const QWidget *above, const QWidget *below)
 {
     const QObjectList &stack = above->parent()->children();
     return above->autoFillBackground() && stack.indexOf(above) > stack.indexOf(below);
-}
-
-// What another control covers: the whole of a box, a button, a list or the
-// graph; of a label, a mark or a ruling only its ink.
-QRegion body(QWidget *w)
-{
-    const auto *button = qobject_cast<QAbstractButton *>(w);
-    const bool whole =
-        (button && !qobject_cast<QCheckBox *>(w) && !qobject_cast<QRadioButton *>(w)) ||
-        qobject_cast<QLineEdit *>(w) || qobject_cast<QComboBox *>(w) ||
-        (qobject_cast<QFrame *>(w) && !qobject_cast<QLabel *>(w));
-    return whole ? QRegion(device(w->geometry(), w->devicePixelRatioF())) : ink(w, false);
 }
 
 } // namespace
@@ -226,12 +203,14 @@ private:
 void PicturesTest::compare(const QString &name, QWidget *widget)
 {
     QCoreApplication::processEvents();
-    const QImage image = picture(widget), reference(REFERENCES + "/" + name + ".png");
+    const QImage image = picture(widget);
+    const QImage reference =
+        QImage(REFERENCES + "/" + name + ".png").convertToFormat(QImage::Format_RGB32);
     if (qEnvironmentVariableIsSet("VANTREL_UPDATE_PICTURES")) {
         QVERIFY(QDir().mkpath(REFERENCES) && image.save(REFERENCES + "/" + name + ".png"));
         return;
     }
-    if (reference.convertToFormat(QImage::Format_RGB32) == image)
+    if (reference == image)
         return;
     QImage difference =
         image.convertToFormat(QImage::Format_Grayscale8).convertToFormat(QImage::Format_RGB32);
@@ -240,18 +219,16 @@ void PicturesTest::compare(const QString &name, QWidget *widget)
             if (!reference.valid(x, y) || reference.pixel(x, y) != image.pixel(x, y))
                 difference.setPixel(x, y, qRgb(255, 0, 0));
     const QString out = QDir::current().absoluteFilePath("picture-differences/" + name);
-    QDir().mkpath(QFileInfo(out).path());
-    image.save(out + ".png");
-    difference.save(out + "-difference.png");
-    QFAIL(qPrintable(QString("%1 differs from its reference: %2-difference.png").arg(name, out)));
+    QVERIFY(QDir().mkpath(QFileInfo(out).path()) && difference.save(out + "-difference.png"));
+    QFAIL(qPrintable(name + " differs from its reference: " + out + "-difference.png"));
 }
 
 void PicturesTest::scenes_data()
 {
     QTest::addColumn<QString>("steps");
     QTest::newRow("forces") << "Text1=5 Text2=5 Text3=120 Option2 CurtButton1_9";
-    QTest::newRow("linear") << "CurtButton1_1 Check1 Text5=0 Check3 Text7=1 Check4 Text8=1E-11 "
-                               "CurtButton1_10";
+    QTest::newRow("linear")
+        << "CurtButton1_1 Check1 Text5=0 Check3 Text7=1 Check4 Text8=1E-11 CurtButton1_10";
     QTest::newRow("circular") << "CurtButton1_2 Text10=2 Text12=1 Text13=3 CurtButton1_11";
     QTest::newRow("energy") << "CurtButton1_3 CurtButton1_12";
     QTest::newRow("work") << "CurtButton1_4 Text16=-1.23456789012346E+15 Text17=2 Option6 Text19=3 "
@@ -278,31 +255,34 @@ void PicturesTest::scenes()
     app::Frmabout about(services_);
     about.show();
     compare("about", &about);
-    const std::unique_ptr<QMessageBox> box =
-        ui::make_message_box(&window, "请正确输入！\r\n任意三个已知量，两个未知量。");
+    const auto box = ui::make_message_box(&window, "请正确输入！\r\n任意三个已知量，两个未知量。");
     box->show();
     compare("message", box.get());
-    auto *splash = new app::Frmfirst([] { return new QWidget; });
+    const std::unique_ptr<app::Frmfirst> splash(new app::Frmfirst([] { return new QWidget; }));
     splash->show();
-    compare("splash", splash);
-    delete splash;
+    compare("splash", splash.get());
 }
 
-// Every text inside its control and the page frame, touching no other control:
-// on every page, in About, after the scenes' computations.
+// Every text inside its control and a pixel inside its page's frame, touching no
+// other control.
 void PicturesTest::check_layout(QWidget *root)
 {
     const int mark = root->style()->pixelMetric(QStyle::PM_IndicatorWidth);
     for (QWidget *w : root->findChildren<QWidget *>()) {
+        const auto *label = qobject_cast<QLabel *>(w);
+        const auto *button = qobject_cast<QAbstractButton *>(w);
         // A check box as narrow as its mark shows no caption: those of S and t
         // are hidden behind their row captions by the page's geometry.
-        if (!w->isVisible() || !shows_text(w) ||
-            (qobject_cast<QCheckBox *>(w) && w->width() <= mark + 4))
+        const bool text = qobject_cast<ui::FormulaLabel *>(w) ||
+                          (label && (!label->text().isEmpty() || !label->pixmap().isNull())) ||
+                          (button && !button->text().isEmpty() &&
+                           !(qobject_cast<QCheckBox *>(w) && w->width() <= mark + 4));
+        if (!w->isVisible() || !text)
             continue;
         const QRegion inked = ink(w);
         const qreal ratio = w->devicePixelRatioF();
         const QString name = w->objectName();
-        // A formula centres itself on its height: touching its top or bottom row, it is cut.
+        // A formula centred on its height that touches its top or bottom row is cut.
         const int edge = qobject_cast<ui::FormulaLabel *>(w) ? 1 : 0;
         QVERIFY2((inked - device(w->geometry(), ratio).adjusted(0, edge, 0, -edge)).isEmpty(),
                  qPrintable(name + " is cut off"));
@@ -312,12 +292,11 @@ void PicturesTest::check_layout(QWidget *root)
                          !body(other).intersects(inked),
                      qPrintable(name + " runs into " + other->objectName()));
         if (auto *page = qobject_cast<QGroupBox *>(w->parentWidget())) {
-            // The frame's top line: the first row that stands out, down the middle;
-            // a pixel's room from every line of the frame.
+            // The frame's top line: the first row that stands out, down the middle.
             const QImage drawn = picture(page);
-            const int x = drawn.width() / 2;
             int line = 1;
-            while (line < drawn.height() && contrast(drawn.pixel(x, 0), drawn.pixel(x, line)) < 1.2)
+            while (contrast(drawn.pixel(drawn.width() / 2, 0),
+                            drawn.pixel(drawn.width() / 2, line)) < 1.2)
                 ++line;
             const QRect inside = device(page->rect(), ratio).adjusted(2, line + 2, -2, -2);
             QVERIFY2((inked - inside).isEmpty(),
@@ -348,13 +327,13 @@ void PicturesTest::layout()
 void PicturesTest::palettes()
 {
     QHash<QString, double> light;
-    const std::pair<const char *, QPalette> palettes[] = {
-        {"light", QApplication::palette()},
+    const QPalette original = QApplication::palette();
+    const std::pair<QString, QPalette> palettes[] = {
+        {"light", original},
         {"dark", palette(QColor(53, 53, 53), Qt::white, QColor(42, 42, 42), QColor(42, 130, 218),
                          QColor(90, 170, 255))},
         {"contrast", palette(Qt::black, Qt::white, Qt::black, QColor(26, 235, 255), Qt::yellow)},
     };
-    const QPalette original = QApplication::palette();
     for (const auto &[name, palette] : palettes) {
         QApplication::setPalette(palette);
         app::Frmload window(services_);
@@ -362,55 +341,47 @@ void PicturesTest::palettes()
         window.show();
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        const auto check = [&, name = QString(name)](const QWidget *w, const QImage &image,
-                                                     bool text) {
-            QWidget *top = w->window();
-            const QString key = w->objectName();
-            QRect r = in_picture(w, top);
-            const auto *box = qobject_cast<const QAbstractButton *>(w);
-            if (box && !qobject_cast<const QPushButton *>(w)) {
-                QStyleOptionButton option;
-                option.initFrom(w);
-                r = in_picture(w, top,
-                               w->style()->subElementRect(qobject_cast<const QCheckBox *>(w)
-                                                              ? QStyle::SE_CheckBoxIndicator
-                                                              : QStyle::SE_RadioButtonIndicator,
-                                                          &option, w));
-            }
-            const double c = text ? text_contrast(image, r)
-                                  : outline_contrast(image, r, qobject_cast<const QGroupBox *>(w));
-            const double least = name == "light"  ? 0
-                                 : name == "dark" ? std::min(light[key], text ? 4.5 : 3.0) - 0.05
-                                 : text           ? 4.5
-                                                  : 3.0;
-            if (name == "light")
-                light[key] = c;
-            QVERIFY2(c >= least,
-                     qPrintable(
-                         QString("%1 in the %2 palette: %3 : 1").arg(key, name).arg(c, 0, 'f', 2)));
+        const auto check = [&](QWidget *w, const QImage &image) {
+            const bool text = qobject_cast<QLabel *>(w) || qobject_cast<ui::FormulaLabel *>(w);
+            QRect r = device(w, w->window());
+            QStyleOptionButton option;
+            option.initFrom(w);
+            if (qobject_cast<QCheckBox *>(w) || qobject_cast<QRadioButton *>(w))
+                r = device(w, w->window(),
+                           w->style()->subElementRect(qobject_cast<QCheckBox *>(w)
+                                                          ? QStyle::SE_CheckBoxIndicator
+                                                          : QStyle::SE_RadioButtonIndicator,
+                                                      &option, w));
+            const double c = text
+                                 ? text_contrast(image, r)
+                                 : outline_contrast(image, r, qobject_cast<QGroupBox *>(w) ? 3 : 4);
+            const double least = name == "light"
+                                     ? 0
+                                     : std::min(name == "dark" ? light[w->objectName()] - 0.05 : 21,
+                                                text ? 4.5 : 3.0);
+            light[w->objectName()] = name == "light" ? c : light[w->objectName()];
+            QVERIFY2(c >= least, qPrintable(QString("%1 in the %2 palette: %3 : 1")
+                                                .arg(w->objectName(), name)
+                                                .arg(c, 0, 'f', 2)));
         };
         for (int n = 0; n < app::Frmload::PAGE_COUNT; ++n) {
-            QGroupBox *page = window.page(n);
             test::click(test::control<QAbstractButton>(&window, QString("CurtButton1_%1").arg(n)));
             if (n == 0)
                 test::control<QLineEdit>(&window, "Text1")->setFocus(); // focused or not
             const QImage image = picture(&window);
-            check(page, image, false);
-            for (QWidget *w : page->findChildren<QWidget *>()) {
-                if (!w->isVisible())
-                    continue;
-                if (qobject_cast<QLineEdit *>(w) || qobject_cast<QCheckBox *>(w) ||
-                    qobject_cast<QRadioButton *>(w) || w->objectName() == "Command1" ||
-                    w->objectName() == "Pic1")
-                    check(w, image, false);
-                else if (qobject_cast<QLabel *>(w) || qobject_cast<ui::FormulaLabel *>(w))
-                    check(w, image, true);
-            }
+            check(window.page(n), image);
+            for (QWidget *w : window.page(n)->findChildren<QWidget *>())
+                if (w->isVisible() &&
+                    (qobject_cast<QLineEdit *>(w) || qobject_cast<QCheckBox *>(w) ||
+                     qobject_cast<QRadioButton *>(w) || qobject_cast<QLabel *>(w) ||
+                     qobject_cast<ui::FormulaLabel *>(w) || w->objectName() == "Command1" ||
+                     w->objectName() == "Pic1"))
+                    check(w, image);
         }
         const QImage image = picture(&about);
         for (QLabel *label : about.findChildren<QLabel *>())
             if (!label->text().isEmpty())
-                check(label, image, true);
+                check(label, image);
     }
     QApplication::setPalette(original);
 }
