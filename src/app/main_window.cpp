@@ -13,6 +13,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace app {
 
 namespace {
@@ -76,11 +78,36 @@ Frmload::Frmload(std::shared_ptr<ui::Services> services, QWidget *parent)
     }
     connect(CurtButton1, &QButtonGroup::idClicked, this, &Frmload::dispatch_button);
 
-    for (int i = 1; i <= static_cast<int>(Element::About); ++i)
-        setTabOrder(findChild<QWidget *>(QStringLiteral("CurtButton1_%1").arg(i - 1)),
-                    findChild<QWidget *>(QStringLiteral("CurtButton1_%1").arg(i)));
+    chain_tab_order();
 
     load();
+}
+
+void Frmload::chain_tab_order()
+{
+    // Tab runs through the navigation buttons in their order, then the page
+    // shown, in the order its own table gives, then Help, and round again: the
+    // hidden pages are passed over.
+    QList<QWidget *> order;
+    for (int i = 0; i <= static_cast<int>(Element::About); ++i)
+        order << CurtButton1->button(i);
+    for (ui::TopicPage *page : pages_) {
+        // The page's own order is one run of the chain, after the page itself or
+        // a widget outside it; find where it starts.
+        const QList<QWidget *> inside = page->findChildren<QWidget *>();
+        const auto first = std::find_if(inside.begin(), inside.end(), [page](QWidget *w) {
+            QWidget *before = w->previousInFocusChain();
+            return before == page || !page->isAncestorOf(before);
+        });
+        for (QWidget *w = first == inside.end() ? nullptr : *first; w && page->isAncestorOf(w);
+             w = w->nextInFocusChain()) {
+            if (w->focusPolicy() & Qt::TabFocus)
+                order << w;
+        }
+    }
+    order << CurtButton1->button(static_cast<int>(Element::Help));
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
 }
 
 Frmload::~Frmload()

@@ -54,6 +54,7 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    void chain_tab_order();
     void load();
 
     std::shared_ptr<ui::Services> services_;

@@ -161,7 +161,7 @@ void setup_look(QApplication &application)
     // light hinting and grey antialiasing, as Debian's defaults give.
     font.setHintingPreference(QFont::PreferVerticalHinting);
     font.setStyleStrategy(
-        QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoSubpixelAntialias));
+        QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoSubpixelAntialias | QFont::PreferNoShaping));
     QApplication::setFont(font);
 
     // The splash carries no icon, so the icon waits until here. Only the small

@@ -1,5 +1,5 @@
 // A one-line formula drawn with real sub- and superscripts, fractions and root
-// signs, in whatever CJK font is installed.
+// signs, in the font of the widget (the program's face).
 //
 // Markup: plain characters stand for themselves; _x or _{...} is a subscript,
 // ^x or ^{...} a superscript (a subscript and a superscript in a row stack);

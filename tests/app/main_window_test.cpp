@@ -8,14 +8,17 @@
 #include "support/fake_services.h"
 #include "support/gui.h"
 #include "support/gui_main.h"
+#include "ui/controls.h"
 #include "ui/graph_surface.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QDir>
 #include <QGroupBox>
 #include <QPointer>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <random>
 
@@ -43,6 +46,7 @@ private slots:
         window_->show();
     }
     void start_and_navigation();
+    void tab_and_names();
     void actions_data();
     void actions();
     void about_window();
@@ -75,7 +79,35 @@ void MainWindowTest::start_and_navigation()
         n >= 0 && n < 18 ? test::click(element(shown = n)) : window_->dispatch_button(n);
     }
     QCOMPARE(test::control<QLineEdit>(window_.get(), "Text1")->text(), QStringLiteral("3"));
+    // The grid of the navigation buttons, and Help beside the notice.
+    for (int k = 0; k <= 8; ++k)
+        QCOMPARE(element(k)->geometry(), ui::to_pixels({1800 * (k % 3), 480 * (k / 3), 1695, 375}));
+    QCOMPARE(element(15)->geometry(), ui::to_pixels({4440, 4080, 855, 375}));
     QVERIFY(!window_->about_window() && services_->messages.isEmpty());
+}
+
+// What Tab and a screen reader meet on each page, from its first control: each
+// control in the page's order with the name it is read by, then where Tab leaves.
+void MainWindowTest::tab_and_names()
+{
+    QFile cases(VANTREL_TEST_DATA "/pages/focus.txt");
+    QVERIFY(cases.open(QIODevice::ReadOnly | QIODevice::Text));
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    for (const QString &line : QString::fromUtf8(cases.readAll()).split(u'\n', Qt::SkipEmptyParts)) {
+        if (line.startsWith(u'#'))
+            continue;
+        const QStringList expected = line.section(" | ", 1).split(", ");
+        test::click(element(line.section(" | ", 0, 0).toInt()));
+        test::control(window_.get(), expected.first().section(u':', 0, 0))->setFocus();
+        QStringList met;
+        while (met.size() < expected.size()) {
+            QWidget *focused = QApplication::focusWidget();
+            met << focused->objectName() + u':' +
+                       QAccessible::queryAccessibleInterface(focused)->text(QAccessible::Name);
+            QTest::keyClick(focused, Qt::Key_Tab);
+        }
+        QCOMPARE(met, expected);
+    }
 }
 
 void MainWindowTest::actions_data()
@@ -158,9 +190,10 @@ void MainWindowTest::help()
     QVERIFY(program.mkpath(folder) && document.open(QIODevice::WriteOnly));
     services_->desktop_can_open = desktop_opens;
     test::click(element(15));
+    test::click(element(15)); // a second click shows the same help window
     document.remove();
-    QCOMPARE(services_->opened, QList<QUrl>(found, QUrl::fromLocalFile(document.fileName())));
-    QCOMPARE(window_->findChild<QWidget *>("HelpWindow") != nullptr, found && !desktop_opens);
+    QCOMPARE(services_->opened, QList<QUrl>(found ? 2 : 0, QUrl::fromLocalFile(document.fileName())));
+    QCOMPARE(window_->findChildren<QWidget *>("HelpWindow").size(), found && !desktop_opens ? 1 : 0);
 }
 
 // Ticks called directly: the timer cannot fire in between, as no event loop runs.
@@ -174,6 +207,7 @@ void MainWindowTest::splash_opens_the_main_window()
         return opened;
     });
     splash->show();
+    QCOMPARE(splash->findChild<QTimer *>("Timer1")->interval(), 500); // the second tick: 1 s
     splash->tick();
     QVERIFY(!opened && splash->isVisible());
     splash->tick();

@@ -7,6 +7,9 @@
 
 #include <QLabel>
 
+#include <algorithm>
+#include <ranges>
+
 class ControlsTest : public QObject {
     Q_OBJECT
 private slots:
@@ -86,13 +89,17 @@ void ControlsTest::shortened()
 
 void ControlsTest::box()
 {
-    // Results in boxes as narrow as the pages' (width in twips); the last fits.
-    const std::pair<double, int> rows[] = {{4.47213595499958E-06, 975},
-                                           {-1.23456789012346E+15, 735},
-                                           {86766.8948279493, 855},
-                                           {36000000, 855},
-                                           {25.0, 975}};
-    for (const auto &[value, width] : rows) {
+    // Results in boxes as narrow as the pages' (width in twips), in a locale
+    // with a decimal point and one with a comma; the last fits.
+    const std::tuple<double, int, const char *> rows[] = {{4.47213595499958E-06, 975, "C"},
+                                                          {-1.23456789012346E+15, 735, "C"},
+                                                          {-1.23456789012346E+15, 735, "de_DE"},
+                                                          {-0.000123456789012345, 735, "de_DE"},
+                                                          {86766.8948279493, 855, "de_DE"},
+                                                          {36000000, 855, "C"},
+                                                          {25.0, 975, "C"}};
+    for (const auto &[value, width, locale] : rows) {
+        QLocale::setDefault(QLocale(locale));
         QWidget page;
         const ui::ControlRow box_row{ui::Kind::LockedBox, "Text4", {0, 0, width, 270}};
         ui::build_controls(&page, {&box_row, 1});
@@ -103,16 +110,29 @@ void ControlsTest::box()
         const QString text = ui::number_text(value), shown = box->shown_text();
         QCOMPARE(box->text(), text); // copied and read back whole
         QCOMPARE(box->toolTip(), value != 25.0 ? text : QString());
-        QVERIFY2(shown.endsWith(text.section(u'E', 1)), qPrintable(shown));
+        // The sign, the locale's separator where digits follow it, the power of ten.
+        QVERIFY2(shown.startsWith(value < 0 ? "-" : "") && shown.endsWith(text.section(u'E', 1)),
+                 qPrintable(shown));
+        QVERIFY2(!QRegularExpression("[.,]\\d").match(shown).hasMatch() ||
+                     shown.contains(locale == QString("C") ? u'.' : u','),
+                 qPrintable(shown));
         // Whole in a smaller face where it fits, else four digits to read by where
         // there is room for them (the work page's boxes have less).
-        const QString digits = shown.section(u'…', 0, 0).remove(QRegularExpression("\\D|^[0.-]+"));
+        const QString digits = shown.section(u'…', 0, 0).remove(QRegularExpression("\\D|^[0.,-]+"));
         QVERIFY2(shown == text || width < 855 || digits.size() >= 4, qPrintable(shown));
+        // Digits still 6 px high: 3/4 of the page's face at the least.
+        const QImage drawn = box->grab().toImage();
+        int inked_rows = 0;
+        for (int y = 0; y < drawn.height(); ++y)
+            inked_rows += std::ranges::any_of(std::views::iota(0, drawn.width()),
+                                              [&](int x) { return qGray(drawn.pixel(x, y)) < 96; });
+        QVERIFY2(inked_rows >= 6, qPrintable(shown));
         page.activateWindow();
         box->setFocus();
         QVERIFY(QTest::qWaitForWindowActive(&page));
         QCOMPARE(box->shown_text(), text);
     }
+    QLocale::setDefault(QLocale::c());
 }
 
 void ControlsTest::note_lines()
