@@ -32,22 +32,10 @@ static QList<QRect> ink_rows(QWidget *widget)
     return rows;
 }
 
-// A caption in the 36-pixel place the pages give it: all its ink, or its top row's.
-static QRect ink(const QString &markup, bool top_row = false)
-{
-    QWidget page;
-    ui::FormulaLabel label(markup, 10.5, &page);
-    label.resize(label.sizeHint().width() + 10, 36);
-    QRect all;
-    for (const QRect &row : ink_rows(&page))
-        if (!(top_row && all.isValid()))
-            all |= row;
-    return all;
-}
-
+// Read aloud as written, even when cut short or with a brace never opened; how
+// they are drawn, the pictures of the pages show.
 void ControlsTest::formulas()
 {
-    // Read aloud and drawn, even when cut short or with a brace never opened.
     const char16_t *rows[][2] = {
         {u"F_1 = F_合 + E_{k2}v_2^2", u"F₁ = F合 + Eₖ₂v₂²"},
         {u"\\sqrt{\\frac{GM}{r}} + x_{\\frac{1}{2}}", u"√(GM/r) + x₁/₂"},
@@ -55,17 +43,8 @@ void ControlsTest::formulas()
         {u"\\frac{a}", u"a/"},
         {u"\\sqrt", u"√()"},
     };
-    for (const auto &[markup, plain] : rows) {
+    for (const auto &[markup, plain] : rows)
         QCOMPARE(ui::FormulaLabel(QString::fromUtf16(markup), 0).plainText(), plain);
-        QVERIFY(!ink(QString::fromUtf16(markup)).isEmpty());
-    }
-    // Taller than a line of text, yet inside the place the pages give it, nothing cut.
-    const QString line = QStringLiteral("F=ma=m\\frac{v^2}{R}=\\sqrt{\\frac{GM}{r}}");
-    QVERIFY(QRect(0, 1, ui::FormulaLabel(line, 10.5).sizeHint().width(), 34).contains(ink(line)));
-    QVERIFY(ink("\\frac{1}{2}").height() > ink("12").height());
-    QVERIFY(ink("x^2").top() < ink("x_2").top());
-    QVERIFY(ink("x_{12}^3").width() <= ink("x_{12}").width()); // stacked, not in a row
-    QVERIFY(ink("\\sqrt{xxxx}", true).width() > ink("\\sqrt{xxxx}").width() / 2); // the bar
 }
 
 void ControlsTest::shortened()
