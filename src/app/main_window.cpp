@@ -1,10 +1,12 @@
 #include "app/main_window.h"
 
 #include "app/about_window.h"
+#include "mechanics/numbers.h"
 #include "pages/work_power_page.h"
 #include "ui/controls.h"
 #include "ui/help_window.h"
 #include "ui/qt_services.h"
+#include "ui/working_panel.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -12,6 +14,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 
 #include <algorithm>
 
@@ -80,6 +83,17 @@ Frmload::Frmload(std::shared_ptr<ui::Services> services, QWidget *parent)
 
     chain_tab_order();
 
+    // The working of the page shown: its button, its result boxes' menu, Ctrl+J.
+    for (ui::TopicPage *page : pages_) {
+        connect(page, &ui::TopicPage::working_requested, this, &Frmload::show_working);
+        connect(page, &ui::TopicPage::working_changed, this, [this, page] {
+            if (working_panel_ && !page->isHidden())
+                follow_working();
+        });
+    }
+    auto *shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_J), this);
+    connect(shortcut, &QShortcut::activated, this, &Frmload::show_working);
+
     load();
 }
 
@@ -131,6 +145,12 @@ void Frmload::dispatch_button(int index)
         const ElementRow &row = element_rows()[static_cast<std::size_t>(index)];
         const auto page = static_cast<std::size_t>(row.page);
         row.press(*this, page < pages_.size() ? pages_[page] : nullptr);
+    } catch (const mechanics::CalculationFailure &failure) {
+        // The page's working tells what failed; the page itself says nothing.
+        const auto page =
+            static_cast<std::size_t>(element_rows()[static_cast<std::size_t>(index)].page);
+        if (page < pages_.size())
+            pages_[page]->click_failed(failure.kind());
     } catch (...) {
     }
 }
@@ -140,6 +160,28 @@ void Frmload::show_topic_page(ui::TopicPage *shown)
     shown->move(ui::to_pixels(PAGE_AREA).topLeft());
     for (ui::TopicPage *page : pages_)
         page->setVisible(page == shown);
+    follow_working();
+}
+
+void Frmload::show_working()
+{
+    // Built on first use: a program whose panel is never opened pays nothing.
+    if (!working_panel_) {
+        working_panel_ = new ui::WorkingPanel(this);
+        follow_working();
+    }
+    working_panel_->open();
+}
+
+void Frmload::follow_working()
+{
+    if (!working_panel_)
+        return;
+    for (ui::TopicPage *page : pages_) {
+        if (!page->isHidden())
+            working_panel_->show_working(page->offers_working() ? &page->working() : nullptr,
+                                         page->title());
+    }
 }
 
 QGroupBox *Frmload::page(int n) const

@@ -16,6 +16,7 @@ class QGroupBox;
 
 namespace ui {
 class HelpWindow;
+class WorkingPanel;
 class TopicPage;
 } // namespace ui
 
@@ -39,6 +40,9 @@ public:
     // Shows `page` and hides every other page.
     void show_topic_page(ui::TopicPage *page);
     void show_about();
+    // Opens the panel with the working of the page shown, beside this window.
+    void show_working();
+    ui::WorkingPanel *working_panel() const { return working_panel_; }
     void open_help();
 
     // True: the work-and-power page reads its angle in radians.
@@ -55,6 +59,7 @@ protected:
 
 private:
     void chain_tab_order();
+    void follow_working();
     void load();
 
     std::shared_ptr<ui::Services> services_;
@@ -62,6 +67,7 @@ private:
     std::array<ui::TopicPage *, PAGE_COUNT> pages_{};
     QPointer<Frmabout> about_;
     QPointer<ui::HelpWindow> help_;
+    ui::WorkingPanel *working_panel_ = nullptr;
     bool centred_ = false;
 };
 

@@ -11,6 +11,8 @@
 
 namespace mechanics {
 
+class Working;
+
 // The five quantities of the motion, in the order the page visits them.
 enum class MotionQuantity { V0, Vt, A, S, T };
 
@@ -76,6 +78,9 @@ using MotionOutcome = std::variant<MotionSolution, MotionMessage>;
 // root of a negative number or an overflow. Every formula is evaluated in the
 // order written, products left to right and x² as x·x: the fifteenth digit of
 // the answers depends on it.
-MotionOutcome solve_linear_motion(KnownSet known, const KnownValues &values);
+// The working, if asked for, records 解 with the sign convention, the knowns
+// and each step; a message's reason; the moment of a stop a known time passes.
+MotionOutcome solve_linear_motion(KnownSet known, const KnownValues &values,
+                                  Working *working = nullptr);
 
 } // namespace mechanics

@@ -65,7 +65,7 @@ long long decimal_magnitude(std::string_view canonical)
 
 [[noreturn]] void not_a_number()
 {
-    throw CalculationFailure("not a number");
+    throw CalculationFailure(Failure::NotANumber, "not a number");
 }
 
 } // namespace
@@ -134,11 +134,11 @@ double read_number(std::string_view text, char decimal_separator)
         // The grammar is sound, so the magnitude is out of range: too small
         // reads as zero, too large is a failure.
         if (!nonzero_digit || decimal_magnitude(canonical) > 0)
-            throw CalculationFailure("overflow");
+            throw CalculationFailure(Failure::OutOfRange, "overflow");
         return negative ? -0.0 : 0.0;
     }
     if (ec != std::errc() || !std::isfinite(value))
-        throw CalculationFailure("overflow");
+        throw CalculationFailure(Failure::OutOfRange, "overflow");
     return value;
 }
 
@@ -166,7 +166,7 @@ std::string number_text(double value, char decimal_separator)
 double checked(double value)
 {
     if (!std::isfinite(value))
-        throw CalculationFailure("result beyond the range of a double");
+        throw CalculationFailure(Failure::OutOfRange, "result beyond the range of a double");
     return value;
 }
 
@@ -188,7 +188,7 @@ double mul(double a, double b)
 double divide(double a, double b)
 {
     if (b == 0.0)
-        throw CalculationFailure("division by zero");
+        throw CalculationFailure(Failure::DivisionByZero, "division by zero");
     return checked(a / b);
 }
 
@@ -200,7 +200,7 @@ double square(double a)
 double square_root(double a)
 {
     if (a < 0.0)
-        throw CalculationFailure("square root of a negative number");
+        throw CalculationFailure(Failure::NegativeRoot, "square root of a negative number");
     return checked(std::sqrt(a));
 }
 

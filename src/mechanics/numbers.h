@@ -10,9 +10,16 @@ namespace mechanics {
 // Raised by any step of a calculation that cannot go on: text that is not a
 // number, a division by zero, the root of a negative number, a result beyond
 // the range of a double. The click dispatcher is the only place that catches it.
+// What stopped it, so that the working of the click can say why.
+enum class Failure { NotANumber, DivisionByZero, NegativeRoot, OutOfRange };
+
 class CalculationFailure : public std::runtime_error {
 public:
-    explicit CalculationFailure(const char *what) : std::runtime_error(what) {}
+    CalculationFailure(Failure kind, const char *what) : std::runtime_error(what), kind_(kind) {}
+    Failure kind() const { return kind_; }
+
+private:
+    Failure kind_;
 };
 
 // Text to double: blanks around, an optional sign, ASCII digits with at most

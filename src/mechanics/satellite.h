@@ -6,6 +6,8 @@
 
 namespace mechanics {
 
+class Working;
+
 inline constexpr double GRAVITATIONAL_CONSTANT = 6.67E-11; // G, N·m²/kg²
 inline constexpr double EARTH_MASS = 5.98E+24;             // M, kg
 inline constexpr double EARTH_RADIUS = 6370000;            // R, m
@@ -20,6 +22,7 @@ struct Orbit {
 // negative (zero, also -0, passes). With r = h + R:
 // v = √(GM / r), ω = v / r, T = (r · 2π) / v, where GM = G·M and 2π = 2·π
 // are formed first. Raises CalculationFailure when a step overflows.
-std::optional<Orbit> satellite_orbit(double height);
+// The working, if asked for, records the constants and each step.
+std::optional<Orbit> satellite_orbit(double height, Working *working = nullptr);
 
 } // namespace mechanics

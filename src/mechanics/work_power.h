@@ -5,6 +5,8 @@
 
 namespace mechanics {
 
+class Working;
+
 enum class PowerMode {
     Average,       // the displacement s is given: P = W / t
     Instantaneous, // the speed v is given: P = F·v·cos α
@@ -32,6 +34,7 @@ struct WorkPower {
 // which is F·v·cos α up to rounding; t must not be zero in either mode.
 // Texts are read in the order the formula needs them; any text that is not a
 // number, a zero t or an overflow raises CalculationFailure.
-WorkPower compute_work_power(const WorkPowerInput &input);
+// The working, if asked for, records 解, the knowns and each step.
+WorkPower compute_work_power(const WorkPowerInput &input, Working *working = nullptr);
 
 } // namespace mechanics

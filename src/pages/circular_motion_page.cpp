@@ -63,6 +63,7 @@ CircularMotionPage::CircularMotionPage(std::shared_ptr<ui::Services> services, Q
     ui::set_focus_order(this, {"Text10", "Text11", "Text12", "Text13", "CurtButton1_11", "Text14",
                                "Text15", "Option3", "Option4"});
     ui::press_on_enter(this, control<QPushButton>("CurtButton1_11"));
+    offer_working();
     // Only the box of the chosen speed can be typed in; switching keeps both texts.
     ui::enable_by_choice(Option3, Text10, Text11);
 }
@@ -71,14 +72,18 @@ void CircularMotionPage::compute_circular_motion()
 {
     // The box of the speed not given is never read, whatever it holds.
     const bool v_given = Option3->isChecked();
-    const double speed = ui::read_box(v_given ? Text10 : Text11);
-    const double radius = ui::read_box(Text12);
-    const double mass = ui::read_box(Text13);
+    mechanics::Working &working = new_working();
+    working.solve();
+    const double speed = v_given ? ui::read_box(Text10, working, "v", "m/s")
+                                 : ui::read_box(Text11, working, "ω", "rad/s");
+    const double radius = ui::read_box(Text12, working, "R", "m");
+    const double mass = ui::read_box(Text13, working, "m", "kg");
     const mechanics::Centripetal result = mechanics::centripetal(
         v_given ? mechanics::GivenSpeed::Linear : mechanics::GivenSpeed::Angular, speed, radius,
-        mass);
+        mass, &working);
     ui::write_box(Text14, result.acceleration);
     ui::write_box(Text15, result.force);
+    publish_working();
 }
 
 } // namespace pages

@@ -80,6 +80,7 @@ LinearMotionPage::LinearMotionPage(std::shared_ptr<ui::Services> services, QWidg
     ui::set_focus_order(this, {"Check1", "Text5", "Check2", "Text6", "Check3", "Text7", "Check4",
                                "Text8", "Check5", "Text9", "CurtButton1_10"});
     ui::press_on_enter(this, control<QPushButton>("CurtButton1_10"));
+    offer_working();
 }
 
 void LinearMotionPage::set_known(const Quantity &q)
@@ -97,6 +98,7 @@ void LinearMotionPage::compute_linear_motion()
     mechanics::KnownSet known;
     std::string texts[4];
     double t = 0;
+    mechanics::Working &working = new_working();
     for (std::size_t i = 0; i < quantities_.size(); ++i) {
         const Quantity &q = quantities_[i];
         const auto quantity = static_cast<MotionQuantity>(i);
@@ -104,19 +106,21 @@ void LinearMotionPage::compute_linear_motion()
             continue;
         known.add(quantity);
         if (quantity == MotionQuantity::T)
-            t = ui::read_box(q.box);
+            t = ui::read_box(q.box, working, "t", "s");
         else
             texts[static_cast<int>(quantity)] = q.box->text().toStdString();
     }
     const mechanics::KnownValues values{texts[0], texts[1], texts[2],
                                         texts[3], t,        ui::decimal_separator()};
-    const mechanics::MotionOutcome outcome = mechanics::solve_linear_motion(known, values);
+    const mechanics::MotionOutcome outcome =
+        mechanics::solve_linear_motion(known, values, &working);
     if (const auto *message = std::get_if<mechanics::MotionMessage>(&outcome)) {
         show_message(mechanics::motion_message_text(*message));
         return;
     }
     for (const mechanics::MotionResult &result : std::get<mechanics::MotionSolution>(outcome))
         ui::write_box(quantities_[static_cast<std::size_t>(result.quantity)].box, result.value);
+    publish_working();
 }
 
 } // namespace pages

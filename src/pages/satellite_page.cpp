@@ -50,12 +50,15 @@ SatellitePage::SatellitePage(std::shared_ptr<ui::Services> services, QWidget *pa
 {
     ui::set_focus_order(this, {"Text25", "Text26", "Text27", "Text28", "CurtButton1_16"});
     ui::press_on_enter(this, control<QPushButton>("CurtButton1_16"));
+    offer_working();
 }
 
 void SatellitePage::compute_satellite()
 {
-    const double height = ui::read_box(Text25);
-    const std::optional<mechanics::Orbit> orbit = mechanics::satellite_orbit(height);
+    mechanics::Working &working = new_working();
+    working.solve();
+    const double height = ui::read_box(Text25, working, "h", "m");
+    const std::optional<mechanics::Orbit> orbit = mechanics::satellite_orbit(height, &working);
     if (!orbit) {
         show_message(mechanics::INPUT_ERROR_MESSAGE);
         return;
@@ -63,6 +66,7 @@ void SatellitePage::compute_satellite()
     ui::write_box(Text26, orbit->speed);
     ui::write_box(Text27, orbit->period);
     ui::write_box(Text28, orbit->angular_speed);
+    publish_working();
 }
 
 } // namespace pages

@@ -53,18 +53,18 @@ TwoForcePage::TwoForcePage(std::shared_ptr<ui::Services> services, QWidget *pare
     ui::set_focus_order(
         this, {"Text1", "Text2", "Text3", "CurtButton1_9", "Text4", "Option1", "Option2"});
     ui::press_on_enter(this, control<QPushButton>("CurtButton1_9"));
+    offer_working();
 }
 
 void TwoForcePage::compute_resultant()
 {
     // F1 and F2 are converted where the formula first uses them, α at once.
-    const QString f1_text = Text1->text();
-    const QString f2_text = Text2->text();
-    const double angle = ui::read_box(Text3);
-    const double alpha = Option1->isChecked() ? angle : mechanics::degrees_to_radians(angle);
-    const double resultant =
-        mechanics::compose_two_forces(ui::read_number(f1_text), ui::read_number(f2_text), alpha);
+    const std::string f1 = Text1->text().toStdString(), f2 = Text2->text().toStdString();
+    const std::string alpha = Text3->text().toStdString();
+    const double resultant = mechanics::resultant(
+        {f1, f2, alpha, !Option1->isChecked(), ui::decimal_separator()}, new_working());
     ui::write_box(Text4, resultant);
+    publish_working();
 }
 
 } // namespace pages

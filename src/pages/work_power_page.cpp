@@ -74,6 +74,7 @@ WorkPowerPage::WorkPowerPage(std::shared_ptr<ui::Services> services, QWidget *pa
     ui::set_focus_order(this, {"Text16", "Text17", "Option5", "Text18", "Option6", "Text19",
                                "Text20", "CurtButton1_13", "Text21", "Text22", "Combo1"});
     ui::press_on_enter(this, control<QPushButton>("CurtButton1_13"));
+    offer_working();
 }
 
 void WorkPowerPage::angle_unit_chosen(int index)
@@ -107,9 +108,10 @@ void WorkPowerPage::compute_work_power()
         .decimal_separator = ui::decimal_separator(),
     };
     // Both results exist before either box is written.
-    const mechanics::WorkPower result = mechanics::compute_work_power(input);
+    const mechanics::WorkPower result = mechanics::compute_work_power(input, &new_working());
     ui::write_box(Text21, result.work);
     ui::write_box(Text22, result.power);
+    publish_working();
 }
 
 } // namespace pages

@@ -160,8 +160,8 @@ void setup_look(QApplication &application)
     // The rendering the machine's font settings would otherwise choose, fixed:
     // light hinting and grey antialiasing, as Debian's defaults give.
     font.setHintingPreference(QFont::PreferVerticalHinting);
-    font.setStyleStrategy(
-        QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoSubpixelAntialias | QFont::PreferNoShaping));
+    font.setStyleStrategy(QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoSubpixelAntialias |
+                                               QFont::PreferNoShaping));
     QApplication::setFont(font);
 
     // The splash carries no icon, so the icon waits until here. Only the small

@@ -3,9 +3,11 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <iterator>
 #include <optional>
 #include <utility>
@@ -138,6 +140,16 @@ QChar script_char(QChar c, bool superscript)
     return c;
 }
 
+QString plain(const Node &node, int script);
+
+// A numerator or denominator of more than one term, read on one line, needs
+// its brackets: (v_t − v_0)/a.
+QString term(const QString &text)
+{
+    static const QRegularExpression operators(QStringLiteral("[ +−×/-]"));
+    return text.contains(operators) ? u'(' + text + u')' : text;
+}
+
 // `script`: +1 inside a superscript, -1 inside a subscript, 0 on the line.
 QString plain(const Node &node, int script)
 {
@@ -151,7 +163,7 @@ QString plain(const Node &node, int script)
     case Node::Superscript:
         return plain(node.parts[0], node.kind == Node::Superscript ? 1 : -1);
     case Node::Fraction:
-        return plain(node.parts[0], script) + u'/' + plain(node.parts[1], script);
+        return term(plain(node.parts[0], script)) + u'/' + term(plain(node.parts[1], script));
     case Node::Root:
         return QStringLiteral("√(") + plain(node.parts[0], script) + u')';
     case Node::Row:
@@ -302,6 +314,44 @@ FormulaLabel::~FormulaLabel() = default;
 QString FormulaLabel::plainText() const
 {
     return plain(formula_->tree, 0);
+}
+
+QString formula_plain_text(const QString &markup)
+{
+    return plain(Parser(markup).formula(), 0);
+}
+
+QString formula_html(const QString &markup)
+{
+    // Scripts as HTML writes them; fractions and roots as on one line.
+    const std::function<QString(const Node &)> html = [&](const Node &node) -> QString {
+        QString out;
+        switch (node.kind) {
+        case Node::Text:
+            return node.text.toHtmlEscaped();
+        case Node::Subscript:
+            return QStringLiteral("<sub>") + html(node.parts[0]) + QStringLiteral("</sub>");
+        case Node::Superscript:
+            return QStringLiteral("<sup>") + html(node.parts[0]) + QStringLiteral("</sup>");
+        case Node::Fraction: {
+            // Brackets where the plain text needs them.
+            const auto part = [&](const Node &p) {
+                const QString text = plain(p, 0);
+                return term(text) == text ? html(p) : u'(' + html(p) + u')';
+            };
+            return part(node.parts[0]) + u'/' + part(node.parts[1]);
+        }
+        case Node::Root:
+            return QStringLiteral("√(") + html(node.parts[0]) + u')';
+        case Node::Row:
+        case Node::Stack:
+            for (const Node &part : node.parts)
+                out += html(part);
+            return out;
+        }
+        return out;
+    };
+    return html(Parser(markup).formula());
 }
 
 void FormulaLabel::setAlignment(Qt::Alignment alignment)

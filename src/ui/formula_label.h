@@ -14,6 +14,11 @@
 
 namespace ui {
 
+// The markup as text, with Unicode scripts (v₀, a², √(…), (a − b)/c), and as
+// HTML with <sub> and <sup>: for the clipboard.
+QString formula_plain_text(const QString &markup);
+QString formula_html(const QString &markup);
+
 class FormulaLabel : public QWidget {
     Q_OBJECT
 public:

@@ -1,10 +1,13 @@
 #include "ui/number_box.h"
 
 #include "mechanics/numbers.h"
+#include "mechanics/working.h"
 
+#include <QContextMenuEvent>
 #include <QEvent>
 #include <QFontMetricsF>
 #include <QLocale>
+#include <QMenu>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QStyle>
@@ -131,6 +134,14 @@ double read_box(const QLineEdit *box)
     return read_number(box->text());
 }
 
+double read_box(const QLineEdit *box, mechanics::Working &working, std::string_view symbol,
+                std::string_view unit)
+{
+    const QByteArray bytes = box->text().toUtf8();
+    return working.read(symbol, std::string_view(bytes.constData(), bytes.size()), unit,
+                        decimal_separator());
+}
+
 QString number_text(double value)
 {
     return QString::fromStdString(mechanics::number_text(value, decimal_separator()));
@@ -251,6 +262,17 @@ void NumberBox::changeEvent(QEvent *event)
     QLineEdit::changeEvent(event);
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
         update_tool_tip();
+}
+
+void NumberBox::contextMenuEvent(QContextMenuEvent *event)
+{
+    QMenu *menu = createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    if (!actions().isEmpty()) {
+        menu->addSeparator();
+        menu->addActions(actions());
+    }
+    menu->popup(event->globalPos());
 }
 
 void NumberBox::update_tool_tip()

@@ -5,6 +5,12 @@
 #include <QLineEdit>
 #include <QString>
 
+#include <string_view>
+
+namespace mechanics {
+class Working;
+}
+
 #include <functional>
 
 namespace ui {
@@ -16,6 +22,9 @@ char decimal_separator();
 // read_number of the text; raises CalculationFailure.
 double read_number(const QString &text);
 double read_box(const QLineEdit *box);
+// The box read as a known value of the working, which names it if it fails.
+double read_box(const QLineEdit *box, mechanics::Working &working, std::string_view symbol,
+                std::string_view unit);
 
 QString number_text(double value);
 void write_box(QLineEdit *box, double value);
@@ -42,6 +51,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
+    // The usual edit menu, then the box's own actions.
+    void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
     struct Display {

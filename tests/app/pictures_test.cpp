@@ -10,6 +10,7 @@
 #include "support/gui_main.h"
 #include "ui/formula_label.h"
 #include "ui/qt_services.h"
+#include "ui/working_panel.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -62,8 +63,8 @@ double contrast(QRgb a, QRgb b)
                 weight * (v <= 10 ? v / 255.0 / 12.92 : std::pow((v / 255.0 + 0.055) / 1.055, 2.4));
         return sum;
     };
-    const auto [dark, light] = std::minmax(luminance(a), luminance(b));
-    return (light + 0.05) / (dark + 0.05);
+    const double one = luminance(a), other = luminance(b);
+    return (std::max(one, other) + 0.05) / (std::min(one, other) + 0.05);
 }
 
 // How well an outline stands out: from two pixels outside the middle of each
@@ -194,6 +195,7 @@ private slots:
 
 private:
     void compare(const QString &name, QWidget *widget);
+    void compare(const QString &name, const QImage &image);
     void check_layout(QWidget *root);
     std::shared_ptr<test::FakeServices> services_;
 };
@@ -203,7 +205,11 @@ private:
 void PicturesTest::compare(const QString &name, QWidget *widget)
 {
     QCoreApplication::processEvents();
-    const QImage image = picture(widget);
+    compare(name, picture(widget));
+}
+
+void PicturesTest::compare(const QString &name, const QImage &image)
+{
     const QImage reference =
         QImage(REFERENCES + "/" + name + ".png").convertToFormat(QImage::Format_RGB32);
     if (qEnvironmentVariableIsSet("VANTREL_UPDATE_PICTURES")) {
@@ -237,6 +243,10 @@ void PicturesTest::scenes_data()
         << "CurtButton1_5 Text23=0.8 Text24=2 Command1 Option8 CurtButton1_14";
     QTest::newRow("satellite") << "CurtButton1_6 Text25=36000000 CurtButton1_16";
     QTest::newRow("si") << "CurtButton1_7";
+    // The working panel beside the main window, opened by the page's button.
+    QTest::newRow("working linear") << "CurtButton1_1 Check1 Text5=0 Check3 Text7=1 Check4 "
+                                       "Text8=1E-11 CurtButton1_10 ShowWorking";
+    QTest::newRow("working forces") << "Text1=5 Text2=5 Text3=120 Option2 CurtButton1_9 ShowWorking";
 }
 
 void PicturesTest::scenes()
@@ -249,6 +259,18 @@ void PicturesTest::scenes()
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     test::steps(&window, steps);
+    if (QWidget *panel = window.working_panel()) {
+        // Side by side, as on the desktop, on the panel's background.
+        QVERIFY(QTest::qWaitForWindowExposed(panel));
+        QCoreApplication::processEvents();
+        const QImage left = picture(&window), right = picture(panel);
+        QImage both(left.width() + right.width(), std::max(left.height(), right.height()),
+                    QImage::Format_RGB32);
+        both.fill(Qt::black);
+        QPainter(&both).drawImage(0, 0, left);
+        QPainter(&both).drawImage(left.width(), 0, right);
+        return compare(QString(QTest::currentDataTag()).replace(u' ', u'-'), both);
+    }
     compare(QTest::currentDataTag(), &window);
     if (QTest::currentDataTag() != QString("si"))
         return;
@@ -291,7 +313,9 @@ void PicturesTest::check_layout(QWidget *root)
             QVERIFY2(other == w || !other->isVisible() || covers(w, other) || covers(other, w) ||
                          !body(other).intersects(inked),
                      qPrintable(name + " runs into " + other->objectName()));
-        if (auto *page = qobject_cast<QGroupBox *>(w->parentWidget())) {
+        // The working's button stands in the title band, above the frame.
+        auto *page = qobject_cast<QGroupBox *>(w->parentWidget());
+        if (page && name != "ShowWorking") {
             // The frame's top line: the first row that stands out, down the middle.
             const QImage drawn = picture(page);
             int line = 1;

@@ -60,7 +60,8 @@ private:
                     [page, a = action] {
                         try {
                             (page->*a)();
-                        } catch (...) {
+                        } catch (const mechanics::CalculationFailure &failure) {
+                            page->click_failed(failure.kind());
                         }
                     });
     }
