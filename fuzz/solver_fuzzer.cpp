@@ -9,6 +9,7 @@
 #include "mechanics/two_forces.h"
 #include "mechanics/vibration_drawing.h"
 #include "mechanics/work_power.h"
+#include "mechanics/working.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -32,6 +33,33 @@ void finite(std::initializer_list<double> values)
     }
 }
 
+// The working at all figures writes each result with the digits of its box:
+// read back, it is the box's text again.
+void agrees(const Working &w, char separator, std::initializer_list<double> values)
+{
+    std::string all;
+    for (const std::string &line : w.lines(ALL_FIGURES, separator))
+        all += line + '\n';
+    for (const double value : values) {
+        std::string written = full_markup(value, separator), typed;
+        for (std::size_t i = 0; i < written.size(); ++i) {
+            if (written.compare(i, 6, "×10^{") == 0) // × is two bytes
+                typed += 'E', i += 5;
+            else if (written.compare(i, 3, "−") == 0)
+                typed += '-', i += 2;
+            else if (written[i] != '}')
+                typed += written[i];
+        }
+        if (all.find(written) == std::string::npos ||
+            number_text(read_number(typed, separator), separator) !=
+                number_text(value, separator)) {
+            std::fprintf(stderr, "the working writes %s as %s:\n%s", number_text(value).c_str(),
+                         written.c_str(), all.c_str());
+            std::abort();
+        }
+    }
+}
+
 // Every double a page hands a solver was typed in a box and read by
 // read_number, which gives any finite double (subnormals, -0 and the extremes
 // among them) but never an infinity or NaN: their bit patterns lose the lowest
@@ -44,7 +72,7 @@ double typed(FuzzedDataProvider &in)
 }
 
 // Numbers and switches come from the end of the input, texts from the front.
-void solve(FuzzedDataProvider &in)
+void solve(FuzzedDataProvider &in, Working &w)
 {
     const int solver = in.ConsumeIntegralInRange(0, 5);
     const char separator = in.ConsumeBool() ? ',' : '.';
@@ -54,6 +82,10 @@ void solve(FuzzedDataProvider &in)
         const double f1 = typed(in), f2 = typed(in), angle = typed(in);
         const double alpha = choice ? angle : degrees_to_radians(angle);
         finite({alpha, compose_two_forces(f1, f2, alpha)});
+        const std::string f1_text = text(), f2_text = text(), alpha_text = text();
+        const double f = resultant({f1_text, f2_text, alpha_text, choice, separator}, w);
+        finite({f});
+        agrees(w, separator, {f});
     } else if (solver == 1) {
         KnownSet known; // all 32 sets: those not of three end in a message
         const unsigned bits = in.ConsumeIntegralInRange(0U, 31U);
@@ -62,23 +94,30 @@ void solve(FuzzedDataProvider &in)
                 known.add(static_cast<MotionQuantity>(q));
         const double t = typed(in);
         const std::string v0 = text(), vt = text(), a = text(), s = text();
-        const MotionOutcome outcome = solve_linear_motion(known, {v0, vt, a, s, t, separator});
-        if (const auto *answer = std::get_if<MotionSolution>(&outcome))
+        const MotionOutcome outcome = solve_linear_motion(known, {v0, vt, a, s, t, separator}, &w);
+        if (const auto *answer = std::get_if<MotionSolution>(&outcome)) {
             finite({(*answer)[0].value, (*answer)[1].value});
+            agrees(w, separator, {(*answer)[0].value, (*answer)[1].value});
+        }
     } else if (solver == 2) {
         const double speed = typed(in), radius = typed(in), mass = typed(in);
         const Centripetal c =
-            centripetal(choice ? GivenSpeed::Linear : GivenSpeed::Angular, speed, radius, mass);
+            centripetal(choice ? GivenSpeed::Linear : GivenSpeed::Angular, speed, radius, mass, &w);
         finite({c.acceleration, c.force});
+        agrees(w, separator, {c.acceleration, c.force});
     } else if (solver == 3) {
-        if (const std::optional<Orbit> orbit = satellite_orbit(typed(in)))
+        if (const std::optional<Orbit> orbit = satellite_orbit(typed(in), &w)) {
             finite({orbit->speed, orbit->period, orbit->angular_speed});
+            agrees(w, separator, {orbit->speed, orbit->period, orbit->angular_speed});
+        }
     } else if (solver == 4) {
         const std::string f = text(), angle = text(), s = text(), v = text(), t = text();
         const WorkPower result =
             compute_work_power({choice ? PowerMode::Average : PowerMode::Instantaneous, f, angle,
-                                other_choice, s, v, t, separator});
+                                other_choice, s, v, t, separator},
+                               &w);
         finite({result.work, result.power});
+        agrees(w, separator, {result.work, result.power});
     } else {
         const std::string amplitude = text(), period = text();
         for (const Operation &o :
@@ -100,9 +139,13 @@ void solve(FuzzedDataProvider &in)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     FuzzedDataProvider in(data, size);
+    Working w;
     try {
-        solve(in);
-    } catch (const CalculationFailure &) {
+        solve(in, w);
+    } catch (const CalculationFailure &failure) {
+        // As the dispatcher does: the working names what failed.
+        w.failed(failure.kind());
+        (void)w.lines(3, '.');
     }
     return 0;
 }

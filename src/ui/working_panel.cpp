@@ -14,6 +14,8 @@
 #include <QScreen>
 #include <QScrollArea>
 
+#include <algorithm>
+
 namespace ui {
 
 namespace {
@@ -155,6 +157,10 @@ void WorkingPanel::open()
             place.moveRight(window.left() - GAP);
         if (!screen.contains(place))
             place.moveTopLeft(QPoint(window.left(), window.bottom() + GAP));
+        // A screen too small for any of them: as far as it goes, on the screen.
+        if (!screen.contains(place) && !screen.isEmpty())
+            place.moveTopLeft({std::clamp(place.left(), screen.left(), screen.right() - width()),
+                               std::clamp(place.top(), screen.top(), screen.bottom() - height())});
         move(place.topLeft());
     }
     show();

@@ -10,11 +10,15 @@
 #include "support/gui_main.h"
 #include "ui/controls.h"
 #include "ui/graph_surface.h"
+#include "ui/working_panel.h"
 
 #include <QAccessible>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
+#include <QMimeData>
 #include <QPointer>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -50,6 +54,7 @@ private slots:
     void actions_data();
     void actions();
     void about_window();
+    void working_panel();
     void help_data();
     void help();
     void splash_opens_the_main_window();
@@ -93,7 +98,8 @@ void MainWindowTest::tab_and_names()
     QFile cases(VANTREL_TEST_DATA "/pages/focus.txt");
     QVERIFY(cases.open(QIODevice::ReadOnly | QIODevice::Text));
     QVERIFY(QTest::qWaitForWindowActive(window_.get()));
-    for (const QString &line : QString::fromUtf8(cases.readAll()).split(u'\n', Qt::SkipEmptyParts)) {
+    for (const QString &line :
+         QString::fromUtf8(cases.readAll()).split(u'\n', Qt::SkipEmptyParts)) {
         if (line.startsWith(u'#'))
             continue;
         const QStringList expected = line.section(" | ", 1).split(", ");
@@ -170,6 +176,46 @@ void MainWindowTest::about_window()
     delete about;
 }
 
+// The working beside the window: built only when asked for, opened by the page's
+// button, the result box's menu or Ctrl+J; it follows the page shown and the
+// figures chosen, and copies as text and HTML.
+void MainWindowTest::working_panel()
+{
+    QVERIFY(!window_->working_panel());
+    test::steps(window_.get(), "Text1=5 Text2=5 Text3=120 Option2 CurtButton1_9");
+    test::click(test::control<QAbstractButton>(window_->page(0), "ShowWorking"));
+    QWidget *panel = window_->working_panel();
+    QVERIFY(panel && panel->isVisible() && !panel->isModal() && panel->parent() == window_.get());
+    const QWidget *text = test::control(panel, "WorkingText");
+    QVERIFY(text->accessibleName().endsWith("答：合力的大小为 5.00 N。"));
+    test::control<QComboBox>(panel, "WorkingFigures")->setCurrentIndex(3); // 全部
+    test::click(test::control<QAbstractButton>(panel, "WorkingCopy"));
+    const QMimeData *copied = QApplication::clipboard()->mimeData();
+    QVERIFY(copied->text().contains(
+        "F合 = √(5² + 5² + 2×5×5×cos 2.09439510239319) N = 5.00000000000001 N\n答："));
+    QVERIFY(copied->html().contains("F<sub>合</sub> = √(5<sup>2</sup> + 5<sup>2</sup>"));
+    test::click(element(1));
+    QVERIFY(text->accessibleName().contains("按“计算”后"));
+    test::click(element(3));
+    QVERIFY(text->accessibleName().contains("本页没有计算"));
+    // A click that fails says why in the working; the boxes keep their results.
+    test::click(element(0));
+    test::steps(window_.get(), "Text2=abc CurtButton1_9");
+    QVERIFY(text->accessibleName().endsWith("无法计算：F₂ 的输入“abc”不是数字。"));
+    QCOMPARE(test::control<QLineEdit>(window_.get(), "Text4")->text(), "5.00000000000001");
+    QVERIFY(services_->messages.isEmpty());
+    panel->close();
+    const QList<QAction *> menu = test::control(window_.get(), "Text4")->actions();
+    QVERIFY(menu.size() == 1 && menu[0]->text() == "显示解题过程");
+    menu[0]->trigger();
+    QVERIFY(panel->isVisible());
+    panel->close();
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    QTest::keyClick(window_.get(), Qt::Key_J, Qt::ControlModifier);
+    QVERIFY(panel->isVisible());
+}
+
 void MainWindowTest::help_data()
 {
     QTest::addColumn<QString>("folder");     // where vantrel.html lies, from the program's
@@ -192,8 +238,10 @@ void MainWindowTest::help()
     test::click(element(15));
     test::click(element(15)); // a second click shows the same help window
     document.remove();
-    QCOMPARE(services_->opened, QList<QUrl>(found ? 2 : 0, QUrl::fromLocalFile(document.fileName())));
-    QCOMPARE(window_->findChildren<QWidget *>("HelpWindow").size(), found && !desktop_opens ? 1 : 0);
+    QCOMPARE(services_->opened,
+             QList<QUrl>(found ? 2 : 0, QUrl::fromLocalFile(document.fileName())));
+    QCOMPARE(window_->findChildren<QWidget *>("HelpWindow").size(),
+             found && !desktop_opens ? 1 : 0);
 }
 
 // Ticks called directly: the timer cannot fire in between, as no event loop runs.

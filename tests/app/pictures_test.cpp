@@ -246,7 +246,8 @@ void PicturesTest::scenes_data()
     // The working panel beside the main window, opened by the page's button.
     QTest::newRow("working linear") << "CurtButton1_1 Check1 Text5=0 Check3 Text7=1 Check4 "
                                        "Text8=1E-11 CurtButton1_10 ShowWorking";
-    QTest::newRow("working forces") << "Text1=5 Text2=5 Text3=120 Option2 CurtButton1_9 ShowWorking";
+    QTest::newRow("working forces")
+        << "Text1=5 Text2=5 Text3=120 Option2 CurtButton1_9 ShowWorking";
 }
 
 void PicturesTest::scenes()

@@ -43,6 +43,8 @@ class PagesTest : public QObject {
 private slots:
     void through_the_page_data();
     void through_the_page();
+    void working_data();
+    void working();
     void vibration_colour_and_width();
     void vibration_saved_data();
     void vibration_saved();
@@ -137,6 +139,34 @@ void PagesTest::through_the_page()
         QVERIFY2(usable != expect.startsWith(u'!'), qPrintable(expect));
     }
     QCOMPARE(services_->messages, message.isEmpty() ? QStringList() : QStringList{message});
+}
+
+void PagesTest::working_data()
+{
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QString>("expected");
+    QFile cases(VANTREL_TEST_DATA "/pages/working.txt");
+    QVERIFY(cases.open(QIODevice::ReadOnly | QIODevice::Text));
+    for (const QString &block : QString::fromUtf8(cases.readAll()).split("\n== ")) {
+        if (block.startsWith(u'#'))
+            continue;
+        const QString title = block.section(u'\n', 0, 0);
+        QTest::newRow(qPrintable(title.section(" | ", 0, 0)))
+            << title.section(" | ", 1) << block.section(u'\n', 1).trimmed();
+    }
+}
+
+// What the working says after the click, at three figures, line by line.
+void PagesTest::working()
+{
+    QFETCH(QString, steps);
+    QFETCH(QString, expected);
+    open(QString(QTest::currentDataTag()).section(u':', 0, 0));
+    this->steps(steps);
+    QStringList lines;
+    for (const std::string &line : page_->working().lines(3, '.'))
+        lines << QString::fromStdString(line);
+    QCOMPARE(lines, expected.split(u'\n'));
 }
 
 // Plotted in a locale that writes a decimal comma.
