@@ -8,7 +8,7 @@ VANTREL_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # pictures stay the same where Noto Sans CJK is the desktop's Chinese face.
 VANTREL_PACKAGES=(
     cmake g++ make pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
     qt6-translations-l10n
     python3-fonttools fonts-noto-cjk
     # The tests validate the desktop entry and the AppStream metadata.

@@ -1,7 +1,12 @@
 #include "ui/graph_surface.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QBuffer>
+#include <QClipboard>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QSvgGenerator>
 
 #include <cmath>
 
@@ -33,8 +38,8 @@ double snap(double logical, int pen_pixels, double ratio)
 // Plays operations onto the kept image; lives for one batch.
 class GraphSurface::Painter {
 public:
-    Painter(QImage &image, State &state, QSize area, const QFont &font)
-        : image_(image), state_(state), area_(area), painter_(&image)
+    Painter(QPaintDevice &device, double ratio, State &state, QSize area, const QFont &font)
+        : ratio_(ratio), state_(state), area_(area), painter_(&device)
     {
         painter_.setRenderHint(QPainter::Antialiasing);
         painter_.setRenderHint(QPainter::TextAntialiasing);
@@ -67,8 +72,7 @@ private:
     QPointF snapped(QPointF user) const
     {
         const QPointF p = to_area(user);
-        const double ratio = image_.devicePixelRatio();
-        return {snap(p.x(), state_.line_width, ratio), snap(p.y(), state_.line_width, ratio)};
+        return {snap(p.x(), state_.line_width, ratio_), snap(p.y(), state_.line_width, ratio_)};
     }
 
     static QPointF user_point(Point p) { return {p.x, p.y}; }
@@ -125,7 +129,7 @@ private:
                           QString::fromStdString(print.text));
     }
 
-    QImage &image_;
+    double ratio_;
     State &state_;
     QSize area_;
     QPainter painter_;
@@ -142,6 +146,14 @@ GraphSurface::GraphSurface(QWidget *parent) : QFrame(parent)
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
+    // A click gives the graph the focus, for Ctrl+C; the menu offers the copy too.
+    setFocusPolicy(Qt::ClickFocus);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    auto *copy = new QAction(QStringLiteral("复制图像"), this);
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WidgetShortcut);
+    connect(copy, &QAction::triggered, this, &GraphSurface::copy_picture);
+    addAction(copy);
 }
 
 QSize GraphSurface::drawing_size() const
@@ -164,16 +176,42 @@ void GraphSurface::replay()
 {
     image_.fill(Qt::white);
     state_ = state_at_clear_;
-    Painter painter(image_, state_, drawing_size(), font());
+    Painter painter(image_, image_.devicePixelRatio(), state_, drawing_size(), font());
     for (const Operation &operation : since_clear_)
         painter.run(operation);
+}
+
+QByteArray GraphSurface::take_svg() const
+{
+    // The same operations since the last clear, drawn as vectors at the size
+    // of the drawing area: the axes and labels where the picture has them.
+    QBuffer data;
+    data.open(QIODevice::WriteOnly);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&data);
+    svg.setSize(drawing_size());
+    svg.setViewBox(QRect(QPoint(0, 0), drawing_size()));
+    svg.setTitle(QStringLiteral("振动图像"));
+    {
+        State state = state_at_clear_;
+        Painter painter(svg, 1.0, state, drawing_size(), font());
+        painter.run(op::Clear{});
+        for (const Operation &operation : since_clear_)
+            painter.run(operation);
+    }
+    return data.data();
+}
+
+void GraphSurface::copy_picture()
+{
+    QApplication::clipboard()->setImage(take_image());
 }
 
 void GraphSurface::play(const Drawing &drawing)
 {
     ensure_image();
     {
-        Painter painter(image_, state_, drawing_size(), font());
+        Painter painter(image_, image_.devicePixelRatio(), state_, drawing_size(), font());
         for (const Operation &operation : drawing) {
             if (std::holds_alternative<op::Clear>(operation)) {
                 since_clear_.clear();

@@ -25,6 +25,10 @@ public:
 
     // The whole drawing area as it stands, in device pixels.
     QImage take_image();
+    // The same drawing as an SVG document, at the drawing area's size.
+    QByteArray take_svg() const;
+    // Puts the picture on the clipboard ("复制图像", Ctrl+C with the focus).
+    void copy_picture();
 
     // The drawing area inside the frame, in device-independent pixels.
     QSize drawing_size() const;

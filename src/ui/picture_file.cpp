@@ -1,7 +1,9 @@
 #include "ui/picture_file.h"
 
 #include <QImage>
+
 #include <QSaveFile>
+#include <utility>
 
 namespace ui {
 
@@ -14,21 +16,37 @@ constexpr int JPEG_QUALITY = 95;
 
 PictureFormat format_for_name(const QString &file_name)
 {
-    for (const char *suffix : {".jpg", ".jpeg"}) {
+    const std::pair<const char *, PictureFormat> suffixes[] = {{".jpg", PictureFormat::Jpeg},
+                                                               {".jpeg", PictureFormat::Jpeg},
+                                                               {".png", PictureFormat::Png},
+                                                               {".svg", PictureFormat::Svg}};
+    for (const auto &[suffix, format] : suffixes) {
         if (file_name.endsWith(QLatin1String(suffix), Qt::CaseInsensitive))
-            return PictureFormat::Jpeg;
+            return format;
     }
     return PictureFormat::Bmp;
 }
 
-bool write_picture(const QImage &image, const QString &file_name)
+bool write_picture(const QImage &image, const QByteArray &svg, const QString &file_name)
 {
     QSaveFile file(file_name);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    const bool written = format_for_name(file_name) == PictureFormat::Jpeg
-                             ? image.save(&file, "JPEG", JPEG_QUALITY)
-                             : image.save(&file, "BMP");
+    bool written = false;
+    switch (format_for_name(file_name)) {
+    case PictureFormat::Jpeg:
+        written = image.save(&file, "JPEG", JPEG_QUALITY);
+        break;
+    case PictureFormat::Png:
+        written = image.save(&file, "PNG");
+        break;
+    case PictureFormat::Svg:
+        written = !svg.isEmpty() && file.write(svg) == svg.size();
+        break;
+    case PictureFormat::Bmp:
+        written = image.save(&file, "BMP");
+        break;
+    }
     // Without a commit the temporary file is removed and the target untouched.
     return written && file.commit();
 }

@@ -13,6 +13,8 @@
 #include "support/gui_main.h"
 #include "ui/graph_surface.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
@@ -22,7 +24,8 @@ using namespace pages;
 
 namespace {
 
-const QByteArray BMP = "BM", JPEG = "\xFF\xD8\xFF", OLD = "an older picture of the user";
+const QByteArray BMP = "BM", JPEG = "\xFF\xD8\xFF", PNG = "\x89PNG", SVG = "<?xml",
+                 OLD = "an older picture of the user";
 
 // The rows where the curve left red ink at t = π/2 (t: -0.2 to 6.58 across).
 QList<int> red_rows(const QImage &image)
@@ -193,6 +196,13 @@ void PagesTest::vibration_colour_and_width()
     const QImage shown = surface->grab().toImage().copy(surface->contentsRect());
     QCOMPARE(shown.convertToFormat(QImage::Format_RGB32),
              thick.convertToFormat(QImage::Format_RGB32));
+    // Its menu copies it, and so does Ctrl+C while it has the focus.
+    QAction *copy = surface->actions().value(0);
+    QVERIFY(copy && copy->text() == "复制图像" && copy->shortcut() == QKeySequence::Copy &&
+            copy->shortcutContext() == Qt::WidgetShortcut && surface->focusPolicy() != Qt::NoFocus);
+    copy->trigger();
+    QCOMPARE(QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
+             thick.convertToFormat(QImage::Format_RGB32));
 }
 
 void PagesTest::vibration_saved_data()
@@ -204,6 +214,8 @@ void PagesTest::vibration_saved_data()
     QTest::newRow("bmp") << "graph.bmp" << BMP;
     QTest::newRow("jpg") << "graph.jpg" << JPEG;
     QTest::newRow("JPEG in capitals") << "GRAPH.JPEG" << JPEG;
+    QTest::newRow("png") << "graph.png" << PNG;
+    QTest::newRow("SVG in capitals") << "GRAPH.SVG" << SVG;
     QTest::newRow("offered name, no extension") << "振动图像" << BMP;
     QTest::newRow("jpg inside the name") << "graph.jpg.old" << BMP;
     QTest::newRow("cancelled") << QString() << QByteArray();
@@ -229,7 +241,8 @@ void PagesTest::vibration_saved()
     steps("CurtButton1_17");
     const ui::SaveRequest &request = services_->save_requests.first();
     QCOMPARE((QStringList{request.title, request.initial_name} + request.filters),
-             (QStringList{"保存图像", "振动图像", "BMP图像(*.bmp)", "JPEG图像(*.jpg)"}));
+             (QStringList{"保存图像", "振动图像", "BMP图像(*.bmp)", "JPEG图像(*.jpg)",
+                          "PNG图像(*.png)", "SVG图像(*.svg)"}));
     QCOMPARE(services_->messages,
              magic == OLD ? QStringList{"保存失败！\r\n请检查文件名、文件夹和写入权限。"}
                           : QStringList{});
@@ -238,9 +251,15 @@ void PagesTest::vibration_saved()
              answer.isEmpty() ? QStringList() : QStringList{answer});
     QVERIFY(answer.isEmpty() ||
             (file.open(QIODevice::ReadOnly) && file.peek(magic.size()) == magic));
-    const QImage saved = QImage::fromData(file.readAll()).convertToFormat(QImage::Format_RGB32);
-    if (magic == BMP)
+    const QByteArray bytes = file.readAll();
+    const QImage saved = QImage::fromData(bytes).convertToFormat(QImage::Format_RGB32);
+    if (magic == BMP || magic == PNG)
         QCOMPARE(saved, drawn);
+    // The vectors of the same drawing: the curve in the chosen colour and width,
+    // the axes' labels as text.
+    if (magic == SVG)
+        QVERIFY(bytes.contains("<polyline") && bytes.contains("stroke=\"#000000\"") &&
+                bytes.contains(">-1</text>") && bytes.contains(">4</text>"));
     if (magic != JPEG)
         return;
     // Line art keeps its edges: few pixels far from the drawing, none of them a
