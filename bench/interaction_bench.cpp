@@ -39,6 +39,8 @@ private slots:
     void cleanupTestCase();
     void page_click_data();
     void page_click();
+    void page_click_with_working_data() { page_click_data(); }
+    void page_click_with_working();
     void plot();
     void save_bmp();
     void read_number();
@@ -113,6 +115,20 @@ void InteractionBench::page_click()
     QFETCH(int, page);
     QFETCH(int, index);
     window_->dispatch_button(page);
+    QBENCHMARK
+    {
+        window_->dispatch_button(index);
+    }
+}
+
+// The same click with the working panel open: the working is also rendered
+// at the figures chosen and typeset line by line beside the window.
+void InteractionBench::page_click_with_working()
+{
+    QFETCH(int, page);
+    QFETCH(int, index);
+    window_->dispatch_button(page);
+    window_->show_working();
     QBENCHMARK
     {
         window_->dispatch_button(index);

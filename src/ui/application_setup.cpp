@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QProxyStyle>
+#include <QResource>
 #include <QStyleFactory>
 #include <QStyleOption>
 #include <QTranslator>
@@ -155,7 +156,10 @@ void setup_look(QApplication &application)
                          QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(translator);
 
-    QFontDatabase::addApplicationFont(FACE_RESOURCE);
+    // Read in place from the program file, not copied.
+    const QResource face(FACE_RESOURCE);
+    QFontDatabase::addApplicationFontFromData(QByteArray::fromRawData(
+        reinterpret_cast<const char *>(face.data()), static_cast<qsizetype>(face.size())));
     QFont font(FACE_FAMILY, PAGE_POINT_SIZE);
     // The rendering the machine's font settings would otherwise choose, fixed:
     // light hinting and grey antialiasing, as Debian's defaults give.
