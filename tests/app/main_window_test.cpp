@@ -5,6 +5,7 @@
 #include "app/splash_window.h"
 #include "mechanics/linear_motion.h"
 #include "mechanics/messages.h"
+#include "support/data.h"
 #include "support/fake_services.h"
 #include "support/gui.h"
 #include "support/gui_main.h"
@@ -51,8 +52,6 @@ private slots:
     }
     void start_and_navigation();
     void tab_and_names();
-    void actions_data();
-    void actions();
     void about_window();
     void working_panel();
     void help_data();
@@ -95,13 +94,8 @@ void MainWindowTest::start_and_navigation()
 // control in the page's order with the name it is read by, then where Tab leaves.
 void MainWindowTest::tab_and_names()
 {
-    QFile cases(VANTREL_TEST_DATA "/pages/focus.txt");
-    QVERIFY(cases.open(QIODevice::ReadOnly | QIODevice::Text));
     QVERIFY(QTest::qWaitForWindowActive(window_.get()));
-    for (const QString &line :
-         QString::fromUtf8(cases.readAll()).split(u'\n', Qt::SkipEmptyParts)) {
-        if (line.startsWith(u'#'))
-            continue;
+    for (const QString &line : test::data_lines("pages/focus.txt")) {
         const QStringList expected = line.section(" | ", 1).split(", ");
         test::click(element(line.section(" | ", 0, 0).toInt()));
         test::control(window_.get(), expected.first().section(u':', 0, 0))->setFocus();
@@ -114,44 +108,6 @@ void MainWindowTest::tab_and_names()
         }
         QCOMPARE(met, expected);
     }
-}
-
-void MainWindowTest::actions_data()
-{
-    QTest::addColumn<QString>("inputs"); // "Name=text" typed, "click" on element `index`
-    QTest::addColumn<int>("index");
-    QTest::addColumn<QString>("expect"); // "Name=text", or "message=", "graph=", "save="
-    // The error trap: a failing click keeps the earlier result and says nothing.
-    QTest::newRow("trap") << "Text1=3 Text2=4 Text3=0 click Text3=x" << 9 << "Text4=7";
-    QTest::newRow("linear") << "" << 10 << "message=请正确输入！\r\n任意三个已知量，两个未知量。";
-    QTest::newRow("circular") << "Text10=2 Text12=1 Text13=3" << 11 << "Text15=12";
-    QTest::newRow("energy note") << "" << 12 << "CurtButton1_12=关闭说明";
-    QTest::newRow("work") << "Text16=3 Text17=0 Text18=2 Text20=1" << 13 << "Text21=6";
-    QTest::newRow("plot") << "" << 14 << "graph=";
-    QTest::newRow("satellite") << "Text25=-1" << 16 << "message=输入错误，请重新输入。";
-    QTest::newRow("save") << "" << 17 << "save=";
-}
-
-void MainWindowTest::actions()
-{
-    QFETCH(int, index);
-    QFETCH(QString, inputs);
-    QFETCH(QString, expect);
-    test::click(element(element(index)->parentWidget()->objectName().remove("Frame").toInt()));
-    auto *graph = window_->findChild<ui::GraphSurface *>();
-    const QImage blank = graph->take_image();
-    for (const QString &input : (inputs + " click").split(' ', Qt::SkipEmptyParts)) {
-        if (input == "click")
-            test::click(element(index));
-        else
-            test::type(window_.get(), input.section('=', 0, 0), input.section('=', 1));
-    }
-    const QString name = expect.section('=', 0, 0), value = expect.section('=', 1);
-    QCOMPARE(services_->messages.join(""), name == "message" ? value : QString());
-    QCOMPARE(services_->save_requests.size(), name == "save" ? 1 : 0);
-    QCOMPARE(graph->take_image() != blank, name == "graph");
-    if (const QWidget *control = window_->findChild<QWidget *>(name))
-        QCOMPARE(control->property("text").toString(), value);
 }
 
 // About: one window at a time, topmost, without an owner, so it works on alone

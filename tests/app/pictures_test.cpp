@@ -45,6 +45,7 @@ QRect device(const QWidget *w, const QWidget *top, QRect r = {})
 // Grabbed on the page's colour, where a widget leaves its background unpainted.
 QImage picture(QWidget *w)
 {
+    QCoreApplication::processEvents();
     QImage image = w->grab().toImage(), flat(image.size(), QImage::Format_RGB32);
     flat.fill(w->palette().color(QPalette::Window));
     image.setDevicePixelRatio(1);
@@ -194,7 +195,6 @@ private slots:
     void palettes();
 
 private:
-    void compare(const QString &name, QWidget *widget);
     void compare(const QString &name, const QImage &image);
     void check_layout(QWidget *root);
     std::shared_ptr<test::FakeServices> services_;
@@ -202,12 +202,6 @@ private:
 
 // Compares with the reference, or writes it with VANTREL_UPDATE_PICTURES set. A
 // difference fails with a picture of it: what differs in red over the picture.
-void PicturesTest::compare(const QString &name, QWidget *widget)
-{
-    QCoreApplication::processEvents();
-    compare(name, picture(widget));
-}
-
 void PicturesTest::compare(const QString &name, const QImage &image)
 {
     const QImage reference =
@@ -272,18 +266,18 @@ void PicturesTest::scenes()
         QPainter(&both).drawImage(left.width(), 0, right);
         return compare(QString(QTest::currentDataTag()).replace(u' ', u'-'), both);
     }
-    compare(QTest::currentDataTag(), &window);
+    compare(QTest::currentDataTag(), picture(&window));
     if (QTest::currentDataTag() != QString("si"))
         return;
     app::Frmabout about(services_);
     about.show();
-    compare("about", &about);
+    compare("about", picture(&about));
     const auto box = ui::make_message_box(&window, "请正确输入！\r\n任意三个已知量，两个未知量。");
     box->show();
-    compare("message", box.get());
+    compare("message", picture(box.get()));
     const std::unique_ptr<app::Frmfirst> splash(new app::Frmfirst([] { return new QWidget; }));
     splash->show();
-    compare("splash", splash.get());
+    compare("splash", picture(splash.get()));
 }
 
 // Every text inside its control and a pixel inside its page's frame, touching no

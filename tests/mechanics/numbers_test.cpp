@@ -2,6 +2,7 @@
 // README) checks both rules on forty thousand hard cases; the table adds what it leaves out.
 #include "mechanics/numbers.h"
 #include "mechanics/working.h"
+#include "support/data.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -104,29 +105,15 @@ void NumbersTest::checked_arithmetic_fails()
     QVERIFY_THROWS_EXCEPTION(CalculationFailure, checked(NAN));
 }
 
-// A result as the working writes it, from the text its box shows: rounded half
-// away from zero, trailing zeros kept, plainly from 0.001 to below 10 000.
 void NumbersTest::significant_figures_data()
 {
     QTest::addColumn<QString>("box");
     QTest::addColumn<int>("figures");
-    QTest::addColumn<QString>("written"); // "≈" first where digits were dropped
-    const auto row = [](const char *box, int figures, const char *written) {
-        QTest::addRow("%s at %d", box, figures) << box << figures << QString(written);
-    };
-    row("9.995", 3, "≈10.0");
-    row("0.000123456", 3, "≈1.23×10^{−4}");
-    row("-0.5", 3, "−0.500");
-    row("99999", 3, "≈1.00×10^{5}");
-    row("0", 3, "0");
-    row("12345.6", 2, "≈1.2×10^{4}");
-    row("25", 3, "25.0");
-    row("-0.0014999", 2, "≈−0.0015");
-    row("0.001", 2, "0.0010");
-    row("9999.9", 4, "≈1.000×10^{4}");
-    row("-1,23456789012346E+15", 4, "≈−1,235×10^{15}");
-    row("4.47213595499958E-06", 0, "4.47213595499958×10^{−6}");
-    row("86766.8948279493", 0, "8.67668948279493×10^{4}");
+    QTest::addColumn<QString>("written");
+    for (const QString &line : test::data_lines("mechanics/figures.txt"))
+        QTest::newRow(qPrintable(line))
+            << line.section(u' ', 0, 0) << line.section(u' ', 1, 1).toInt()
+            << line.section(u' ', 2);
 }
 
 void NumbersTest::significant_figures()

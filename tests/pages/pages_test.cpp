@@ -8,6 +8,7 @@
 #include "pages/two_force_page.h"
 #include "pages/vibration_page.h"
 #include "pages/work_power_page.h"
+#include "support/data.h"
 #include "support/fake_services.h"
 #include "support/gui.h"
 #include "support/gui_main.h"
@@ -15,7 +16,6 @@
 
 #include <QAction>
 #include <QClipboard>
-#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QTemporaryDir>
@@ -113,13 +113,10 @@ void PagesTest::through_the_page_data()
 {
     QTest::addColumn<QString>("steps");
     QTest::addColumn<QString>("expected");
-    QFile cases(VANTREL_TEST_DATA "/pages/steps.txt");
-    QVERIFY(cases.open(QIODevice::ReadOnly | QIODevice::Text));
-    for (const QString &line : QString::fromUtf8(cases.readAll()).split(u'\n')) {
+    for (const QString &line : test::data_lines("pages/steps.txt")) {
         const QStringList fields = line.split(" | ");
-        if (fields.size() == 3 && !line.startsWith(u'#'))
-            QTest::newRow(qPrintable(fields[0]))
-                << fields[1] << QString(fields[2]).replace("\\r\\n", "\r\n");
+        QTest::newRow(qPrintable(fields[0]))
+            << fields[1] << QString(fields[2]).replace("\\r\\n", "\r\n");
     }
 }
 
@@ -148,15 +145,11 @@ void PagesTest::working_data()
 {
     QTest::addColumn<QString>("steps");
     QTest::addColumn<QString>("expected");
-    QFile cases(VANTREL_TEST_DATA "/pages/working.txt");
-    QVERIFY(cases.open(QIODevice::ReadOnly | QIODevice::Text));
-    for (const QString &block : QString::fromUtf8(cases.readAll()).split("\n== ")) {
-        if (block.startsWith(u'#'))
-            continue;
-        const QString title = block.section(u'\n', 0, 0);
-        QTest::newRow(qPrintable(title.section(" | ", 0, 0)))
-            << title.section(" | ", 1) << block.section(u'\n', 1).trimmed();
-    }
+    // "== page: case | steps", then the lines of the working.
+    for (const QString &block :
+         test::data_lines("pages/working.txt").join(u'\n').split("== ", Qt::SkipEmptyParts))
+        QTest::newRow(qPrintable(block.section(" | ", 0, 0)))
+            << block.section(u'\n', 0, 0).section(" | ", 1) << block.section(u'\n', 1).trimmed();
 }
 
 // What the working says after the click, at three figures, line by line.

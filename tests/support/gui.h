@@ -30,8 +30,7 @@ inline void click(QAbstractButton *button)
     QTest::mouseClick(button, Qt::LeftButton);
 }
 
-// Works through "@de_DE Text12=4 Combo1=1 Option4 ↵Text8": a locale, typing, a
-// pick in the list (-1: none), a click, Return in a box.
+// "@de_DE Text12=4 Combo1=1 Option4 ↵Text8": locale, typing, pick (-1: none), click, Return.
 inline void steps(const QWidget *root, const QString &steps)
 {
     for (const QString &step : steps.split(u' ', Qt::SkipEmptyParts)) {

@@ -1,11 +1,11 @@
-// Controls as the pages build them: formula captions, number boxes that show a
-// result too long for them shortened, notes with close-set lines.
+// Controls as the pages build them: formula captions read aloud, number boxes
+// that show a result too long for them shortened. How close-set notes and
+// formulas are drawn, the pictures of the pages show.
+#include "support/data.h"
 #include "support/gui_main.h"
 #include "ui/controls.h"
 #include "ui/formula_label.h"
 #include "ui/number_box.h"
-
-#include <QLabel>
 
 #include <algorithm>
 #include <ranges>
@@ -16,21 +16,7 @@ private slots:
     void formulas();
     void shortened();
     void box();
-    void note_lines();
 };
-
-// Row by row, where `widget` is drawn darker than the page it stands on.
-static QList<QRect> ink_rows(QWidget *widget)
-{
-    const QImage image = widget->grab().toImage();
-    const int paper = qGray(widget->palette().color(QPalette::Window).rgb());
-    QList<QRect> rows(image.height());
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (qGray(image.pixel(x, y)) < paper)
-                rows[y] |= QRect(x, y, 1, 1);
-    return rows;
-}
 
 // Read aloud as written, even when cut short or with a brace never opened; how
 // they are drawn, the pictures of the pages show.
@@ -49,21 +35,12 @@ void ControlsTest::formulas()
 
 void ControlsTest::shortened()
 {
-    const std::tuple<const char *, int, const char *> rows[] = {
-        {"-2.5", 4, "-2.5"}, // room in characters
-        {"4.47213595499958E-06", 11, "4.4721…E-06"},
-        {"-1.23456789012346E+15", 9, "-1.2…E+15"},
-        {"-4.47213595499958E-100", 3, "-4…E-100"}, // nothing fits: the shortest
-        {"5.00000000000001", 12, "5.000000000…"},
-        {"0.000123456789012345", 7, "0.0001…"}, // up to the first significant digit
-        {"0.000123456789012345", 6, "1…E-04"},
-        {"123456789012345", 10, "1.234…E+14"},
-        {"1234567e3", 8, "1.2…E+09"},
-        {"abcdef", 4, "abc…"},
-    };
-    for (const auto &[text, room, shown] : rows)
-        QCOMPARE(ui::shortened_number(text, [room](const QString &f) { return f.size() <= room; }),
-                 QString(shown));
+    for (const QString &line : test::data_lines("ui/shortened.txt")) {
+        const int room = line.section(u' ', 1, 1).toInt();
+        QCOMPARE(ui::shortened_number(line.section(u' ', 0, 0),
+                                      [room](const QString &f) { return f.size() <= room; }),
+                 line.section(u' ', 2, 2));
+    }
 }
 
 void ControlsTest::box()
@@ -112,25 +89,6 @@ void ControlsTest::box()
         QCOMPARE(box->shown_text(), text);
     }
     QLocale::setDefault(QLocale::c());
-}
-
-void ControlsTest::note_lines()
-{
-    // The mechanical-energy note's two lines at the page's size and twice that (200%).
-    for (const int scale : {1, 2}) {
-        QWidget page;
-        page.setFont(QFont(page.font().family(), page.font().pointSize() * scale));
-        ui::ControlRow note{ui::Kind::WrapLabel, "Label15", {0, 0, 4935 * scale, 450 * scale}};
-        note.text = u"机械能守恒定律:在只有重力做功的情况下，物体的动能和势能发生相互转化，"
-                    u"但机械能的总量保持不变。";
-        note.close_lines = true;
-        ui::build_controls(&page, {&note, 1});
-        int bands = 0;
-        bool inked = false; // a band starts where ink follows a blank row
-        for (const QRect &row : ink_rows(ui::child<QLabel>(&page, "Label15")))
-            bands += !std::exchange(inked, !row.isEmpty()) && inked;
-        QCOMPARE(bands, 2);
-    }
 }
 
 VANTREL_GUI_TEST_MAIN(ControlsTest)
