@@ -199,7 +199,10 @@ QByteArray GraphSurface::take_svg() const
         for (const Operation &operation : since_clear_)
             painter.run(operation);
     }
-    return data.data();
+    // A viewer without the program's face draws the labels in its own sans.
+    QByteArray document = data.data();
+    return document.replace("font-family=\"Vantrel Hei\"",
+                            "font-family=\"Vantrel Hei, sans-serif\"");
 }
 
 void GraphSurface::copy_picture()
