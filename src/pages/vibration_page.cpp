@@ -92,12 +92,14 @@ void VibrationPage::save_vibration_graph()
     // The picture is taken before the dialog opens: the graph as at the click.
     Picsav = Pic1->take_image();
     const QByteArray vectors = Pic1->take_svg();
-    const ui::SaveRequest request{
+    ui::SaveRequest request{
         QStringLiteral("保存图像"),
         QStringLiteral("振动图像"),
         {QStringLiteral("BMP图像(*.bmp)"), QStringLiteral("JPEG图像(*.jpg)"),
-         QStringLiteral("PNG图像(*.png)"), QStringLiteral("SVG图像(*.svg)")},
+         QStringLiteral("PNG图像(*.png)")},
     };
+    if (!vectors.isEmpty())
+        request.filters << QStringLiteral("SVG图像(*.svg)");
     const std::optional<QString> name = services().choose_save_name(window(), request);
     if (!name || name->isEmpty())
         return;

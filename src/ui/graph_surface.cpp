@@ -6,7 +6,9 @@
 #include <QClipboard>
 #include <QPaintEvent>
 #include <QPainter>
+#if VANTREL_SVG
 #include <QSvgGenerator>
+#endif
 
 #include <cmath>
 
@@ -183,6 +185,7 @@ void GraphSurface::replay()
 
 QByteArray GraphSurface::take_svg() const
 {
+#if VANTREL_SVG
     // The same operations since the last clear, drawn as vectors at the size
     // of the drawing area: the axes and labels where the picture has them.
     QBuffer data;
@@ -203,6 +206,9 @@ QByteArray GraphSurface::take_svg() const
     QByteArray document = data.data();
     return document.replace("font-family=\"Vantrel Hei\"",
                             "font-family=\"Vantrel Hei, sans-serif\"");
+#else
+    return {};
+#endif
 }
 
 void GraphSurface::copy_picture()

@@ -25,7 +25,8 @@ public:
 
     // The whole drawing area as it stands, in device pixels.
     QImage take_image();
-    // The same drawing as an SVG document, at the drawing area's size.
+    // The same drawing as an SVG document, at the drawing area's size; empty
+    // where the program was built without Qt SVG.
     QByteArray take_svg() const;
     // Puts the picture on the clipboard ("复制图像", Ctrl+C with the focus).
     void copy_picture();

@@ -22,6 +22,10 @@
 
 using namespace pages;
 
+#ifndef VANTREL_SVG // a Qt without Qt SVG: no vectors to save
+#define VANTREL_SVG 0
+#endif
+
 namespace {
 
 const QByteArray BMP = "BM", JPEG = "\xFF\xD8\xFF", PNG = "\x89PNG", SVG = "<?xml",
@@ -221,6 +225,8 @@ void PagesTest::vibration_saved()
 {
     QFETCH(QString, answer);
     QFETCH(QByteArray, magic);
+    if (magic == SVG && !VANTREL_SVG)
+        QSKIP("built without Qt SVG");
     open("vibration");
     steps("CurtButton1_14");
     auto *surface = test::control<ui::GraphSurface>(page_.get(), "Pic1");
@@ -235,7 +241,8 @@ void PagesTest::vibration_saved()
     const ui::SaveRequest &request = services_->save_requests.first();
     QCOMPARE((QStringList{request.title, request.initial_name} + request.filters),
              (QStringList{"保存图像", "振动图像", "BMP图像(*.bmp)", "JPEG图像(*.jpg)",
-                          "PNG图像(*.png)", "SVG图像(*.svg)"}));
+                          "PNG图像(*.png)", VANTREL_SVG ? "SVG图像(*.svg)" : ""})
+                 .filter(QRegularExpression(".")));
     QCOMPARE(services_->messages,
              magic == OLD ? QStringList{"保存失败！\r\n请检查文件名、文件夹和写入权限。"}
                           : QStringList{});

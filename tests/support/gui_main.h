@@ -1,5 +1,4 @@
-// main() for a GUI test: the program's own style, translations and fonts, so
-// the widgets measure and draw as they do for a user.
+// main() for a GUI test: the program's own style, Qt texts and face, as for a user.
 #pragma once
 
 #include "ui/application_setup.h"

@@ -1,0 +1,74 @@
+# The Windows program: no console window, the icon and the version in its
+# resources, and a portable folder (the install tree) that holds everything it
+# needs beside vantrel.exe: Qt's DLLs and plugins, the MinGW run-time, Qt's
+# Chinese texts with a qt.conf that points at them, the help page and the
+# licences. CPack packs the folder as a zip.
+
+# The program's own resources: a multi-size icon made from the project's PNGs,
+# and the version from the project, with the Chinese product name.
+function(vantrel_windows_program target)
+    set_target_properties(${target} PROPERTIES WIN32_EXECUTABLE ON)
+    set(pngs)
+    foreach(size IN LISTS VANTREL_ICON_SIZES)
+        list(APPEND pngs ${PROJECT_SOURCE_DIR}/data/icons/vantrel-${size}.png)
+    endforeach()
+    set(VANTREL_ICO ${CMAKE_CURRENT_BINARY_DIR}/vantrel.ico)
+    add_custom_command(OUTPUT ${VANTREL_ICO}
+        COMMAND /usr/bin/python3 ${PROJECT_SOURCE_DIR}/data/windows/make_ico.py ${VANTREL_ICO} ${pngs}
+        DEPENDS ${pngs} ${PROJECT_SOURCE_DIR}/data/windows/make_ico.py
+        COMMENT "Windows icon from the project's PNG icons")
+    configure_file(${PROJECT_SOURCE_DIR}/data/windows/vantrel.rc.in
+        ${CMAKE_CURRENT_BINARY_DIR}/vantrel.rc @ONLY)
+    set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/vantrel.rc
+        PROPERTIES OBJECT_DEPENDS ${VANTREL_ICO})
+    target_sources(${target} PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/vantrel.rc)
+endfunction()
+
+vantrel_windows_program(vantrel)
+
+# The portable folder.
+install(TARGETS vantrel RUNTIME DESTINATION .)
+install(FILES ${PROJECT_SOURCE_DIR}/data/vantrel.html DESTINATION .)
+
+# Qt: the libraries, the platform, style and JPEG plugins, its Chinese texts.
+set(qt_libraries Qt6::Core Qt6::Gui Qt6::Widgets)
+if(TARGET Qt6::Svg)
+    list(APPEND qt_libraries Qt6::Svg)
+endif()
+foreach(library IN LISTS qt_libraries)
+    install(FILES $<TARGET_FILE:${library}> DESTINATION .)
+endforeach()
+install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)
+install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
+install(FILES $<TARGET_FILE:Qt6::QJpegPlugin> DESTINATION imageformats)
+install(FILES /usr/share/qt6/translations/qtbase_zh_CN.qm DESTINATION translations)
+file(WRITE ${PROJECT_BINARY_DIR}/qt.conf "[Paths]\nPrefix = .\nPlugins = .\nTranslations = translations\n")
+install(FILES ${PROJECT_BINARY_DIR}/qt.conf DESTINATION .)
+
+# The MinGW run-time the program and Qt were built with.
+foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
+    execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
+        OUTPUT_VARIABLE path OUTPUT_STRIP_TRAILING_WHITESPACE)
+    if(NOT EXISTS ${path})
+        find_file(path ${dll} PATHS /usr/x86_64-w64-mingw32/lib NO_DEFAULT_PATH NO_CACHE)
+    endif()
+    install(FILES ${path} DESTINATION .)
+endforeach()
+
+# The licences: Qt under the LGPL (its DLLs can be replaced), the face, the
+# MinGW run-time.
+install(FILES ${PROJECT_SOURCE_DIR}/data/fonts/LICENSE-Apache-2.0.txt
+    ${PROJECT_SOURCE_DIR}/data/fonts/README.md
+    DESTINATION licences/vantrel-hei)
+install(FILES ${PROJECT_SOURCE_DIR}/data/windows/LICENCES.txt DESTINATION .)
+install(FILES /usr/share/common-licenses/LGPL-3 /usr/share/common-licenses/GPL-3
+    DESTINATION licences/qt)
+install(FILES /usr/share/doc/mingw-w64-common/copyright DESTINATION licences/mingw-w64)
+install(FILES /usr/share/doc/gcc-mingw-w64-base/copyright DESTINATION licences/gcc-runtime)
+
+set(CPACK_PACKAGE_NAME vantrel)
+set(CPACK_PACKAGE_VENDOR Quorbin)
+set(CPACK_PACKAGE_FILE_NAME vantrel-${PROJECT_VERSION}-windows-x64)
+set(CPACK_GENERATOR ZIP)
+set(CPACK_STRIP_FILES ON)
+include(CPack)
