@@ -5,6 +5,7 @@
 #include "app/about_window.h"
 #include "app/main_window.h"
 #include "app/splash_window.h"
+#include "support/data.h"
 #include "support/fake_services.h"
 #include "support/gui.h"
 #include "support/gui_main.h"
@@ -109,8 +110,7 @@ QPalette palette(QColor window, QColor text, QColor base, QColor highlight, QCol
 {
     QPalette p(text, window, window.lighter(150), window.darker(150), window.darker(120), text,
                text, base, window);
-    p.setColor(QPalette::Highlight, highlight);
-    p.setColor(QPalette::Link, link);
+    p.setColor(QPalette::Highlight, highlight), p.setColor(QPalette::Link, link);
     return p;
 }
 
@@ -226,22 +226,8 @@ void PicturesTest::compare(const QString &name, const QImage &image)
 void PicturesTest::scenes_data()
 {
     QTest::addColumn<QString>("steps");
-    QTest::newRow("forces") << "Text1=5 Text2=5 Text3=120 Option2 CurtButton1_9";
-    QTest::newRow("linear")
-        << "CurtButton1_1 Check1 Text5=0 Check3 Text7=1 Check4 Text8=1E-11 CurtButton1_10";
-    QTest::newRow("circular") << "CurtButton1_2 Text10=2 Text12=1 Text13=3 CurtButton1_11";
-    QTest::newRow("energy") << "CurtButton1_3 CurtButton1_12";
-    QTest::newRow("work") << "CurtButton1_4 Text16=-1.23456789012346E+15 Text17=2 Option6 Text19=3 "
-                             "Text20=2 Combo1=1 CurtButton1_13";
-    QTest::newRow("vibration")
-        << "CurtButton1_5 Text23=0.8 Text24=2 Command1 Option8 CurtButton1_14";
-    QTest::newRow("satellite") << "CurtButton1_6 Text25=36000000 CurtButton1_16";
-    QTest::newRow("si") << "CurtButton1_7";
-    // The working panel beside the main window, opened by the page's button.
-    QTest::newRow("working linear") << "CurtButton1_1 Check1 Text5=0 Check3 Text7=1 Check4 "
-                                       "Text8=1E-11 CurtButton1_10 ShowWorking";
-    QTest::newRow("working forces")
-        << "Text1=5 Text2=5 Text3=120 Option2 CurtButton1_9 ShowWorking";
+    for (const QString &line : test::data_lines("pictures/scenes.txt"))
+        QTest::newRow(qPrintable(line.section(" | ", 0, 0))) << line.section(" | ", 1);
 }
 
 void PicturesTest::scenes()
@@ -264,7 +250,7 @@ void PicturesTest::scenes()
         both.fill(Qt::black);
         QPainter(&both).drawImage(0, 0, left);
         QPainter(&both).drawImage(left.width(), 0, right);
-        return compare(QString(QTest::currentDataTag()).replace(u' ', u'-'), both);
+        return compare(QTest::currentDataTag(), both);
     }
     compare(QTest::currentDataTag(), picture(&window));
     if (QTest::currentDataTag() != QString("si"))

@@ -4,7 +4,6 @@
 #include "mechanics/working.h"
 #include "support/data.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QTest>
@@ -15,16 +14,6 @@
 using namespace mechanics;
 
 namespace {
-
-QList<QByteArray> data_lines(const char *name)
-{
-    QFile file(QStringLiteral(VANTREL_TEST_DATA "/numbers/") + QLatin1String(name));
-    if (!file.open(QIODevice::ReadOnly) || file.size() == 0)
-        qFatal("missing test data %s", name);
-    QList<QByteArray> lines = file.readAll().split('\n');
-    lines.removeIf([](const QByteArray &line) { return line.isEmpty() || line.startsWith('#'); });
-    return lines;
-}
 
 // The double read, or NaN where the text is rejected.
 double read(const QByteArray &text, char separator = '.')
@@ -77,19 +66,22 @@ void NumbersTest::typed_and_written()
 void NumbersTest::outside_cases()
 {
     for (const char *name : {"read_number_cases.txt", "read_number_variants.txt"}) {
-        for (const QByteArray &line : data_lines(name)) {
+        for (const QString &text : test::data_lines(QStringLiteral("numbers/") + name)) {
+            const QByteArray line = text.toLatin1(); // the files are ASCII
             const qsizetype tab = line.lastIndexOf('\t');
             QCOMPARE(std::bit_cast<quint64>(read(line.left(tab))),
                      line.mid(tab + 1).toULongLong(nullptr, 16));
         }
     }
-    for (QByteArray line : data_lines("read_number_reject.txt")) {
+    for (const QString &text : test::data_lines("numbers/read_number_reject.txt")) {
+        QByteArray line = text.toLatin1();
         // C strings in ASCII: as JSON with \u00HH for \xHH, Latin-1 gives back the bytes.
         line.replace("\\x", "\\u00").replace("\\v", "\\u000b");
         const QJsonArray parsed = QJsonDocument::fromJson('[' + line + ']').array();
         QVERIFY2(parsed.size() == 1 && std::isnan(read(parsed[0].toString().toLatin1())), line);
     }
-    for (const QByteArray &line : data_lines("write_number_cases.txt")) {
+    for (const QString &text : test::data_lines("numbers/write_number_cases.txt")) {
+        const QByteArray line = text.toLatin1();
         const double value = std::bit_cast<double>(line.left(16).toULongLong(nullptr, 16));
         // printf's own text, except that negative zero is written "0".
         QCOMPARE(QByteArray::fromStdString(number_text(value)), value == 0 ? "0" : line.mid(17));

@@ -47,14 +47,14 @@ void ControlsTest::box()
 {
     // Results in boxes as narrow as the pages' (width in twips), in a locale
     // with a decimal point and one with a comma; the last fits.
-    const std::tuple<double, int, const char *> rows[] = {{4.47213595499958E-06, 975, "C"},
-                                                          {-1.23456789012346E+15, 735, "C"},
-                                                          {-1.23456789012346E+15, 735, "de_DE"},
-                                                          {-0.000123456789012345, 735, "de_DE"},
-                                                          {86766.8948279493, 855, "de_DE"},
-                                                          {36000000, 855, "C"},
-                                                          {25.0, 975, "C"}};
-    for (const auto &[value, width, locale] : rows) {
+    for (const QString &row :
+         QStringLiteral("4.47213595499958E-06 975 C|-1.23456789012346E+15 735 C|"
+                        "-1.23456789012346E+15 735 de_DE|-0.000123456789012345 "
+                        "735 de_DE|86766.8948279493 855 de_DE|36000000 855 C|25 975 C")
+             .split(u'|')) {
+        const double value = row.section(u' ', 0, 0).toDouble();
+        const int width = row.section(u' ', 1, 1).toInt();
+        const QString locale = row.section(u' ', 2, 2);
         QLocale::setDefault(QLocale(locale));
         QWidget page;
         const ui::ControlRow box_row{ui::Kind::LockedBox, "Text4", {0, 0, width, 270}};
@@ -70,7 +70,7 @@ void ControlsTest::box()
         QVERIFY2(shown.startsWith(value < 0 ? "-" : "") && shown.endsWith(text.section(u'E', 1)),
                  qPrintable(shown));
         QVERIFY2(!QRegularExpression("[.,]\\d").match(shown).hasMatch() ||
-                     shown.contains(locale == QString("C") ? u'.' : u','),
+                     shown.contains(locale == "C" ? u'.' : u','),
                  qPrintable(shown));
         // Whole in a smaller face where it fits, else four digits to read by where
         // there is room for them (the work page's boxes have less).
