@@ -19,8 +19,9 @@ function(vantrel_windows_program target)
         COMMENT "Windows icon from the project's PNG icons")
     configure_file(${PROJECT_SOURCE_DIR}/data/windows/vantrel.rc.in
         ${CMAKE_CURRENT_BINARY_DIR}/vantrel.rc @ONLY)
-    set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/vantrel.rc
-        PROPERTIES OBJECT_DEPENDS ${VANTREL_ICO})
+    # The target is defined in another folder: a target of this one makes the icon.
+    add_custom_target(${target}_icon DEPENDS ${VANTREL_ICO})
+    add_dependencies(${target} ${target}_icon)
     target_sources(${target} PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/vantrel.rc)
 endfunction()
 

@@ -1,3 +1,4 @@
+cmake_minimum_required(VERSION 3.25)
 # Every .exe and .dll of the portable folder imports only DLLs that are in the
 # folder or come with Windows: copied to another machine, it starts.
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${FOLDER} OUTPUT_QUIET)
