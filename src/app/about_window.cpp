@@ -1,6 +1,7 @@
 #include "app/about_window.h"
 
 #include "app/version.h"
+#include "ui/application_setup.h"
 #include "ui/controls.h"
 
 #include <QApplication>
@@ -70,10 +71,8 @@ Frmabout::Frmabout(std::shared_ptr<ui::Services> services)
     Label4->setFont(font);
     // Link blue, unless the desktop's palette is dark: there its own link colour.
     QPalette palette = Label4->palette();
-    const bool dark = palette.color(QPalette::Window).lightness() <
-                      palette.color(QPalette::WindowText).lightness();
     palette.setColor(QPalette::WindowText,
-                     dark ? palette.color(QPalette::Link) : QColor(0, 0, 255));
+                     ui::is_dark(palette) ? palette.color(QPalette::Link) : QColor(0, 0, 255));
     Label4->setPalette(palette);
     Label4->setCursor(Qt::PointingHandCursor);
     ui::on_left_click(Label4, [this] { open_mail_link(); });

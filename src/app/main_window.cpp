@@ -138,19 +138,18 @@ void Frmload::load()
 
 void Frmload::dispatch_button(int index)
 {
+    if (index < 0 || index >= ELEMENT_COUNT)
+        return;
+    const ElementRow &row = element_rows()[static_cast<std::size_t>(index)];
+    const auto n = static_cast<std::size_t>(row.page);
+    ui::TopicPage *page = n < pages_.size() ? pages_[n] : nullptr;
     // The error trap: any failure ends the click; what was written stays.
     try {
-        if (index < 0 || index >= ELEMENT_COUNT)
-            return;
-        const ElementRow &row = element_rows()[static_cast<std::size_t>(index)];
-        const auto page = static_cast<std::size_t>(row.page);
-        row.press(*this, page < pages_.size() ? pages_[page] : nullptr);
+        row.press(*this, page);
     } catch (const mechanics::CalculationFailure &failure) {
         // The page's working tells what failed; the page itself says nothing.
-        const auto page =
-            static_cast<std::size_t>(element_rows()[static_cast<std::size_t>(index)].page);
-        if (page < pages_.size())
-            pages_[page]->click_failed(failure.kind());
+        if (page)
+            page->click_failed(failure.kind());
     } catch (...) {
     }
 }

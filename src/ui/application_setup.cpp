@@ -50,12 +50,6 @@ constexpr int GROUP_TOP_MARGIN = 3;
 // over the window's, at least 3:1 against it.
 constexpr double DARK_OUTLINE_TEXT_SHARE = 0.6;
 
-bool is_dark(const QPalette &palette)
-{
-    return palette.color(QPalette::Window).lightness() <
-           palette.color(QPalette::WindowText).lightness();
-}
-
 QColor outline_colour(const QPalette &palette)
 {
     const QColor window = palette.color(QPalette::Window);
@@ -145,6 +139,12 @@ private:
 };
 
 } // namespace
+
+bool is_dark(const QPalette &palette)
+{
+    return palette.color(QPalette::Window).lightness() <
+           palette.color(QPalette::WindowText).lightness();
+}
 
 void setup_look(QApplication &application)
 {

@@ -122,18 +122,6 @@ char decimal_separator()
     return '.';
 }
 
-double read_number(const QString &text)
-{
-    const QByteArray bytes = text.toUtf8();
-    return mechanics::read_number(std::string_view(bytes.constData(), bytes.size()),
-                                  decimal_separator());
-}
-
-double read_box(const QLineEdit *box)
-{
-    return read_number(box->text());
-}
-
 double read_box(const QLineEdit *box, mechanics::Working &working, std::string_view symbol,
                 std::string_view unit)
 {

@@ -19,10 +19,8 @@ namespace ui {
 // Taken from the default QLocale, which is the system's unless a test pins one.
 char decimal_separator();
 
-// read_number of the text; raises CalculationFailure.
-double read_number(const QString &text);
-double read_box(const QLineEdit *box);
-// The box read as a known value of the working, which names it if it fails.
+// The box read with read_number as a known value of the working, which names
+// it if it fails; raises CalculationFailure.
 double read_box(const QLineEdit *box, mechanics::Working &working, std::string_view symbol,
                 std::string_view unit);
 
