@@ -80,7 +80,8 @@ void MainWindowTest::start_and_navigation()
             QCOMPARE(element(k)->text(), window_->page(k)->title());
             QCOMPARE(window_->page(k)->isVisible(), k == shown);
         }
-        n >= 0 && n < 18 ? test::click(element(shown = n)) : window_->dispatch_button(n);
+        n >= 0 && n < 18 ? QTest::mouseClick(element(shown = n), Qt::LeftButton)
+                         : window_->dispatch_button(n);
     }
     QCOMPARE(test::control<QLineEdit>(window_.get(), "Text1")->text(), QStringLiteral("3"));
     // The grid of the navigation buttons, and Help beside the notice.
@@ -97,7 +98,7 @@ void MainWindowTest::tab_and_names()
     QVERIFY(QTest::qWaitForWindowActive(window_.get()));
     for (const QString &line : test::data_lines("pages/focus.txt")) {
         const QStringList expected = line.section(" | ", 1).split(", ");
-        test::click(element(line.section(" | ", 0, 0).toInt()));
+        QTest::mouseClick(element(line.section(" | ", 0, 0).toInt()), Qt::LeftButton);
         test::control(window_.get(), expected.first().section(u':', 0, 0))->setFocus();
         QStringList met;
         while (met.size() < expected.size()) {
@@ -114,16 +115,16 @@ void MainWindowTest::tab_and_names()
 // once the main window is deleted on closing.
 void MainWindowTest::about_window()
 {
-    test::click(element(8));
+    QTest::mouseClick(element(8), Qt::LeftButton);
     QPointer<app::Frmabout> about = window_->about_window();
     QVERIFY(about && about->isVisible() && about->windowFlags() & Qt::WindowStaysOnTopHint);
     QCOMPARE(test::control<QWidget>(about, "Label1")->property("text"), "Vantrel v1.0");
-    test::click(element(8)); // raises the open window, builds no second one
+    QTest::mouseClick(element(8), Qt::LeftButton); // raises the open window, builds no second one
     QCOMPARE(window_->about_window(), about.data());
-    test::click(test::control<QAbstractButton>(about, "Command1")); // 确定
+    QTest::mouseClick(test::control<QAbstractButton>(about, "Command1"), Qt::LeftButton); // 确定
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(about.isNull());
-    test::click(element(8));
+    QTest::mouseClick(element(8), Qt::LeftButton);
     about = window_->about_window();
     window_.reset();
     QVERIFY(about && about->isVisible());
@@ -139,23 +140,24 @@ void MainWindowTest::working_panel()
 {
     QVERIFY(!window_->working_panel());
     test::steps(window_.get(), "Text1=5 Text2=5 Text3=120 Option2 CurtButton1_9");
-    test::click(test::control<QAbstractButton>(window_->page(0), "ShowWorking"));
+    QTest::mouseClick(test::control<QAbstractButton>(window_->page(0), "ShowWorking"),
+                      Qt::LeftButton);
     QWidget *panel = window_->working_panel();
     QVERIFY(panel && panel->isVisible() && !panel->isModal() && panel->parent() == window_.get());
     const QWidget *text = test::control(panel, "WorkingText");
     QVERIFY(text->accessibleName().endsWith("答：合力的大小为 5.00 N。"));
     test::control<QComboBox>(panel, "WorkingFigures")->setCurrentIndex(3); // 全部
-    test::click(test::control<QAbstractButton>(panel, "WorkingCopy"));
+    QTest::mouseClick(test::control<QAbstractButton>(panel, "WorkingCopy"), Qt::LeftButton);
     const QMimeData *copied = QApplication::clipboard()->mimeData();
     QVERIFY(copied->text().contains(
         "F合 = √(5² + 5² + 2×5×5×cos 2.09439510239319) N = 5.00000000000001 N\n答："));
     QVERIFY(copied->html().contains("F<sub>合</sub> = √(5<sup>2</sup> + 5<sup>2</sup>"));
-    test::click(element(1));
+    QTest::mouseClick(element(1), Qt::LeftButton);
     QVERIFY(text->accessibleName().contains("按“计算”后"));
-    test::click(element(3));
+    QTest::mouseClick(element(3), Qt::LeftButton);
     QVERIFY(text->accessibleName().contains("本页没有计算"));
     // A click that fails says why in the working; the boxes keep their results.
-    test::click(element(0));
+    QTest::mouseClick(element(0), Qt::LeftButton);
     test::steps(window_.get(), "Text2=abc CurtButton1_9");
     QVERIFY(text->accessibleName().endsWith("无法计算：F₂ 的输入“abc”不是数字。"));
     QCOMPARE(test::control<QLineEdit>(window_.get(), "Text4")->text(), "5.00000000000001");
@@ -191,8 +193,8 @@ void MainWindowTest::help()
     QFile document(QDir::cleanPath(program.absoluteFilePath(folder + "/vantrel.html")));
     QVERIFY(program.mkpath(folder) && document.open(QIODevice::WriteOnly));
     services_->desktop_can_open = desktop_opens;
-    test::click(element(15));
-    test::click(element(15)); // a second click shows the same help window
+    QTest::mouseClick(element(15), Qt::LeftButton);
+    QTest::mouseClick(element(15), Qt::LeftButton); // a second click shows the same help window
     document.remove();
     QCOMPARE(services_->opened,
              QList<QUrl>(found ? 2 : 0, QUrl::fromLocalFile(document.fileName())));

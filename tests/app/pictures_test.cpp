@@ -36,13 +36,6 @@ QRect device(QRectF r, qreal ratio)
     return QRectF(r.topLeft() * ratio, r.size() * ratio).toAlignedRect();
 }
 
-// `w`'s rectangle, or `r` in it, in `top`'s picture.
-QRect device(const QWidget *w, const QWidget *top, QRect r = {})
-{
-    r = r.isNull() ? w->rect() : r;
-    return device(QRectF(w->mapTo(top, r.topLeft()), r.size()), top->devicePixelRatioF());
-}
-
 // Grabbed on the page's colour, where a widget leaves its background unpainted.
 QImage picture(QWidget *w)
 {
@@ -318,7 +311,8 @@ void PicturesTest::layout()
     test::steps(&window,
                 "Text1=5 Text2=5 Text3=120 Option2 CurtButton1_9 CurtButton1_3 CurtButton1_12");
     for (int n = 0; n < app::Frmload::PAGE_COUNT; ++n) {
-        test::click(test::control<QAbstractButton>(&window, QString("CurtButton1_%1").arg(n)));
+        QTest::mouseClick(test::control<QAbstractButton>(&window, QString("CurtButton1_%1").arg(n)),
+                          Qt::LeftButton);
         check_layout(&window);
     }
     app::Frmabout about(services_);
@@ -348,15 +342,18 @@ void PicturesTest::palettes()
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const auto check = [&](QWidget *w, const QImage &image) {
             const bool text = qobject_cast<QLabel *>(w) || qobject_cast<ui::FormulaLabel *>(w);
-            QRect r = device(w, w->window());
+            // A mark's outline is its indicator's; anything else's, its rectangle's.
             QStyleOptionButton option;
             option.initFrom(w);
-            if (qobject_cast<QCheckBox *>(w) || qobject_cast<QRadioButton *>(w))
-                r = device(w, w->window(),
-                           w->style()->subElementRect(qobject_cast<QCheckBox *>(w)
-                                                          ? QStyle::SE_CheckBoxIndicator
-                                                          : QStyle::SE_RadioButtonIndicator,
-                                                      &option, w));
+            const bool mark = qobject_cast<QCheckBox *>(w) || qobject_cast<QRadioButton *>(w);
+            const QRect own =
+                !mark ? w->rect()
+                      : w->style()->subElementRect(qobject_cast<QCheckBox *>(w)
+                                                       ? QStyle::SE_CheckBoxIndicator
+                                                       : QStyle::SE_RadioButtonIndicator,
+                                                   &option, w);
+            const QRect r = device(QRectF(w->mapTo(w->window(), own.topLeft()), own.size()),
+                                   w->devicePixelRatioF());
             const double c = text
                                  ? text_contrast(image, r)
                                  : outline_contrast(image, r, qobject_cast<QGroupBox *>(w) ? 3 : 4);
@@ -370,7 +367,9 @@ void PicturesTest::palettes()
                                                 .arg(c, 0, 'f', 2)));
         };
         for (int n = 0; n < app::Frmload::PAGE_COUNT; ++n) {
-            test::click(test::control<QAbstractButton>(&window, QString("CurtButton1_%1").arg(n)));
+            QTest::mouseClick(
+                test::control<QAbstractButton>(&window, QString("CurtButton1_%1").arg(n)),
+                Qt::LeftButton);
             if (n == 0)
                 test::control<QLineEdit>(&window, "Text1")->setFocus(); // focused or not
             const QImage image = picture(&window);

@@ -2,6 +2,7 @@
 // written out as decimals, not computed as the program does.
 #include "mechanics/numbers.h"
 #include "mechanics/vibration_drawing.h"
+#include "support/data.h"
 
 #include <QTest>
 
@@ -74,17 +75,9 @@ void VibrationDrawingTest::drawing_list()
 
 void VibrationDrawingTest::typed_texts_data()
 {
-    // Printed: "x", "y", "0", the labels at A, -A, T/4, T/2, 3T/4 and T (numbers with a blank for
-    // the sign). Or the message, or "failure": both texts are read before either sign is tested.
     QTest::addColumn<QString>("out");
-    QTest::newRow("1 4") << "x|y|0|1|-1| 1| 2| 3|4|";
-    QTest::newRow("1 1E-4") << "x|y|0|1|-1| 2.5E-05| 5E-05| 7.5E-05|1E-4|";
-    QTest::newRow("2,50 0,1") << "x|y|0|2,50|-2,50| 0,025| 0,05| 0,075|0,1|";
-    QTest::newRow("1 1.7E308") << "x|y|0|1|-1| 4.25E+307| 8.5E+307| 1.275E+308|1.7E308|";
-    QTest::newRow("0 4") << "输入错误，请重新输入。";
-    QTest::newRow("-3 4") << "输入错误，请重新输入。";
-    QTest::newRow("1 -0") << "输入错误，请重新输入。";
-    QTest::newRow("0 abc") << "failure";
+    for (const QString &line : test::data_lines("mechanics/vibration.txt"))
+        QTest::newRow(qPrintable(line.section(" => ", 0, 0))) << line.section(" => ", 1);
 }
 
 void VibrationDrawingTest::typed_texts()

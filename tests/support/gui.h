@@ -25,11 +25,6 @@ inline void type(const QWidget *root, const QString &name, const QString &text)
     QTest::keyClicks(box, text);
 }
 
-inline void click(QAbstractButton *button)
-{
-    QTest::mouseClick(button, Qt::LeftButton);
-}
-
 // "@de_DE Text12=4 Combo1=1 Option4 ↵Text8": locale, typing, pick (-1: none), click, Return.
 inline void steps(const QWidget *root, const QString &steps)
 {
