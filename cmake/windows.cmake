@@ -43,8 +43,18 @@ install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platform
 install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
 install(FILES $<TARGET_FILE:Qt6::QJpegPlugin> DESTINATION imageformats)
 install(FILES /usr/share/qt6/translations/qtbase_zh_CN.qm DESTINATION translations)
-file(WRITE ${PROJECT_BINARY_DIR}/qt.conf "[Paths]\nPrefix = .\nPlugins = .\nTranslations = translations\n")
-install(FILES ${PROJECT_BINARY_DIR}/qt.conf DESTINATION .)
+file(WRITE ${PROJECT_BINARY_DIR}/portable/qt.conf "[Paths]\nPrefix = .\nPlugins = .\nTranslations = translations\n")
+install(FILES ${PROJECT_BINARY_DIR}/portable/qt.conf DESTINATION .)
+# The build tree runs under Wine only (the crosscompiling emulator): beside the
+# programs and tests there, Qt's plugins are the cross-built Qt's and its
+# Chinese texts Debian's, through Wine's drive Z:, the host's root.
+if(CMAKE_CROSSCOMPILING)
+    get_target_property(qt_core_dll Qt6::Core IMPORTED_LOCATION_RELEASE)
+    cmake_path(GET qt_core_dll PARENT_PATH qt_bin)
+    cmake_path(GET qt_bin PARENT_PATH qt_prefix)
+    file(WRITE ${PROJECT_BINARY_DIR}/qt.conf "[Paths]\nPrefix = Z:${qt_prefix}\n\
+Translations = Z:/usr/share/qt6/translations\n")
+endif()
 
 # The MinGW run-time the program and Qt were built with.
 foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
