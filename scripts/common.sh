@@ -7,7 +7,7 @@ VANTREL_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # face; the tests check that it holds every character (fontTools) and that the
 # pictures stay the same where Noto Sans CJK is the desktop's Chinese face.
 VANTREL_PACKAGES=(
-    cmake g++ make pkg-config
+    cmake g++ make pkg-config libmpfr-dev
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
     qt6-translations-l10n
     python3-fonttools fonts-noto-cjk
@@ -21,7 +21,7 @@ VANTREL_PACKAGES=(
 
 # scripts/fuzz: clang with libFuzzer and the sanitizer runtimes.
 VANTREL_FUZZ_PACKAGES=(
-    cmake make python3
+    cmake make python3 libmpfr-dev
     clang libclang-rt-14-dev libfuzzer-14-dev
 )
 

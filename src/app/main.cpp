@@ -6,6 +6,13 @@
 
 int main(int argc, char *argv[])
 {
+#ifdef Q_OS_WIN
+    // The built-in face through FreeType, hinted and smoothed as on Linux:
+    // DirectWrite would draw the same outlines with other pixels. A platform
+    // the user chose is kept.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "windows:fontengine=freetype");
+#endif
     QApplication application(argc, argv);
     app::setup_identity(application);
 

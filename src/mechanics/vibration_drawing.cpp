@@ -2,8 +2,9 @@
 
 #include "mechanics/messages.h"
 #include "mechanics/numbers.h"
+#include "mechanics/trigonometry.h"
 
-#include <cmath>
+#include <numbers>
 
 namespace mechanics {
 
@@ -42,7 +43,7 @@ VibrationPlot plot_vibration(const VibrationInput &input)
     if (amplitude <= 0 || period <= 0) // minus zero is rejected too
         return {{}, std::string(INPUT_ERROR_MESSAGE)};
 
-    const double pi = 4 * std::atan(1.0);
+    const double pi = std::numbers::pi;
     const double two_pi = mul(2, pi);
     Drawing d;
     d.reserve(700);
@@ -78,7 +79,7 @@ VibrationPlot plot_vibration(const VibrationInput &input)
     d.push_back(op::SetLineWidth{input.thin ? 1 : 2});
     d.push_back(op::MoveTo{at(0, 0)});
     for (const double t : curve_times(two_pi))
-        d.push_back(op::LineTo{at(t, std::sin(t)), input.colour});
+        d.push_back(op::LineTo{at(t, sine(t)), input.colour});
 
     // Labels: the amplitude and the full period exactly as typed, the other
     // times as numbers. T/4 is taken before ×3 so that no label overflows.

@@ -1,9 +1,8 @@
 #include "mechanics/work_power.h"
 
 #include "mechanics/numbers.h"
+#include "mechanics/trigonometry.h"
 #include "mechanics/working.h"
-
-#include <cmath>
 
 namespace mechanics {
 
@@ -29,13 +28,13 @@ WorkPower compute_work_power(const WorkPowerInput &input, Working *w)
     double result = 0;
     work.step("W");
     if (average) {
-        const double c = checked(std::cos(alpha));
+        const double c = checked(cosine(alpha));
         const double force = work.read("F", input.force, "N", separator);
         const double displacement = work.read("s", input.displacement, "m", separator);
         result = mul(mul(displacement, force), c);
         work.text("由 W = Fscos α 得 W = ").value(force).text("×").value(displacement);
     } else {
-        const double c = checked(std::cos(alpha));
+        const double c = checked(cosine(alpha));
         const double force = work.read("F", input.force, "N", separator);
         const double speed = work.read("v", input.speed, "m/s", separator);
         const double k = mul(speed, force);

@@ -1,0 +1,119 @@
+#!/usr/bin/env python3
+"""The Windows packages under Wine, Xvfb and openbox, each in a fresh Wine prefix: the portable
+zip unpacked, and the installer run silently (/S). The program shows its splash, then the main
+window; real clicks compute two forces, and the window matches Linux's picture of that page
+pixel for pixel. The installer's shortcut and uninstall entry are there, and its uninstaller
+takes away what it put there. Usage: smoke.py REFERENCE.png ZIP SETUP.EXE OUTPUT_FOLDER"""
+import contextlib, os, pathlib, random, shutil, subprocess, sys, tempfile, time
+from PIL import Image, ImageChops, ImageGrab
+
+WINE, MAIN = "/usr/lib/wine/wine64", "Vantrel-Quorbin"
+UNINSTALL_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Vantrel"
+# The two-force page's boxes, its degree option and its button, as clicked in the window's client
+# area at 100 %: the page lies at 8, 104 px and its controls at their places in twips / 15.
+CLICKS = [(80, 161, "5"), (188, 161, "5"), (300, 161, "120"), (294, 240, None), (284, 188, None)]
+PROCESSES = []
+
+
+def wait_for(condition, what, timeout=60):
+    end = time.monotonic() + timeout
+    while time.monotonic() < end:
+        if value := condition():
+            return value
+        time.sleep(0.1)
+    raise AssertionError(f"waited {timeout} s for {what}")
+
+
+def x(*command):
+    return subprocess.run(["xdotool", *command], capture_output=True, text=True).stdout.split()
+
+
+def wine(*command, wait=True):
+    process = subprocess.Popen([WINE, *command], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    PROCESSES.append(process)
+    return process.wait(timeout=300) if wait else process
+
+
+def run_program(exe, picture):
+    """Starts the program; the splash, then the main window; two forces by clicks; its picture."""
+    started = time.monotonic()
+    wine(str(exe), wait=False)
+    shown = lambda: x("search", "--onlyvisible", "--class", "vantrel.exe")
+    first = wait_for(shown, "the program's first window")
+    assert MAIN not in [" ".join(x("getwindowname", w)) for w in first], "no splash came first"
+    (main,) = wait_for(lambda: x("search", "--onlyvisible", "--name", f"^{MAIN}$"), MAIN)
+    print(f"ok   splash, then {MAIN} {time.monotonic() - started:.1f} s after start under Wine")
+    wait_for(lambda: shown() == [main], "the splash to go", 10)
+    geometry = dict(v.split("=") for v in x("getwindowgeometry", "--shell", main))
+    left, top = int(geometry["X"]), int(geometry["Y"])
+    for cx, cy, text in CLICKS:
+        x("mousemove", "--sync", str(left + cx), str(top + cy), "click", "1")
+        if text:
+            x("key", "ctrl+a")
+            x("type", "--delay", "50", text)
+    x("mousemove", "--sync", "0", "0")  # no hover highlight in the picture
+    time.sleep(1)
+    size = int(geometry["WIDTH"]), int(geometry["HEIGHT"])
+    shot = ImageGrab.grab((left, top, left + size[0], top + size[1]), xdisplay=os.environ["DISPLAY"])
+    shot.convert("RGB").save(picture)
+    reference = Image.open(sys.argv[1]).convert("RGB")
+    assert shot.size == reference.size, f"the window is {shot.size}, Linux's {reference.size}"
+    differing = ImageChops.difference(shot.convert("RGB"), reference).getbbox()
+    assert differing is None, f"{picture} differs from Linux's picture within {differing}"
+    print(f"ok   two forces computed by clicks; {picture.name} is Linux's picture, pixel for pixel")
+    subprocess.run(["/usr/lib/wine/wineserver", "-k"])
+
+
+def fresh_prefix(name):
+    os.environ["WINEPREFIX"] = str(prefix := folder / name)
+    wine("wineboot", "--init")
+    return prefix / "drive_c"
+
+
+def smoke(zip_file, setup, output):
+    drive = fresh_prefix("zip")
+    shutil.unpack_archive(zip_file, drive / "portable")
+    (exe,) = (drive / "portable").glob("*/vantrel.exe")
+    unpacked = set(exe.parent.rglob("*"))
+    run_program(exe, output / "wine-zip.png")
+    assert set(exe.parent.rglob("*")) == unpacked, "the portable program wrote beside itself"
+
+    drive = fresh_prefix("installer")
+    assert wine(str(setup), "/S") == 0, "the silent install failed"
+    user = next((drive / "users").glob("*/AppData"))
+    installed = user / "Local/Programs/Vantrel"
+    assert (installed / "vantrel.exe").exists(), f"nothing installed in {installed}"
+    menu = user / "Roaming/Microsoft/Windows/Start Menu/Programs/Vantrel 中学力学.lnk"
+    assert menu.exists(), "no Start-menu shortcut"
+    assert wine("reg", "query", UNINSTALL_KEY) == 0, "no entry in the list of programs"
+    print("ok   installed silently, with its shortcut and its uninstall entry")
+    run_program(installed / "vantrel.exe", output / "wine-installed.png")
+    wine(str(installed / "uninstall.exe"), "/S")  # copies itself away, then removes the folder
+    wait_for(lambda: not installed.exists(), "the uninstaller to remove the folder")
+    assert not menu.exists() and wine("reg", "query", UNINSTALL_KEY) != 0, "uninstall left traces"
+    print("ok   uninstalled: folder, shortcut and uninstall entry gone")
+
+
+folder = pathlib.Path(tempfile.mkdtemp(prefix="vantrel-wine-"))
+try:
+    for number in random.sample(range(100, 1000), 5):
+        reader, writer = os.pipe()
+        PROCESSES.append(subprocess.Popen(["Xvfb", f":{number}", "-displayfd", str(writer),
+                                           "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+                                          pass_fds=(writer,), stderr=subprocess.DEVNULL))
+        os.close(writer)
+        if os.read(reader, 16).strip() == b"%d" % number:
+            break
+    os.environ.update(DISPLAY=f":{number}", WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=",
+                      LANG="zh_CN.UTF-8")
+    PROCESSES.append(subprocess.Popen(["openbox", "--sm-disable"], stderr=subprocess.DEVNULL))
+    smoke(*map(pathlib.Path, sys.argv[2:5]))
+    print("PASS")
+except AssertionError as failure:
+    sys.exit(f"FAIL: {failure}")
+finally:
+    with contextlib.suppress(Exception):
+        subprocess.run(["/usr/lib/wine/wineserver", "-k"])
+    for process in reversed(PROCESSES):
+        process.kill()
+    shutil.rmtree(folder, ignore_errors=True)
