@@ -12,6 +12,13 @@ UNINSTALL_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Vantr
 # The two-force page's boxes, its degree option and its button, as clicked in the window's client
 # area at 100 %: the page lies at 8, 104 px and its controls at their places in twips / 15.
 CLICKS = [(80, 161, "5"), (188, 161, "5"), (300, 161, "120"), (294, 240, None), (284, 188, None)]
+# Qt's own light palette, which Linux's pictures are drawn in, as Windows' system colours: the
+# program takes its palette from the desktop (a high-contrast theme must reach it), and Wine's
+# grey is not Qt's.
+COLOURS = {"ButtonFace": "239 239 239", "Window": "255 255 255", "WindowText": "0 0 0",
+           "ButtonText": "0 0 0", "ButtonHilight": "255 255 255", "ButtonShadow": "159 159 159",
+           "ButtonLight": "202 202 202", "ButtonDkShadow": "118 118 118",
+           "Hilight": "48 140 198", "HilightText": "255 255 255"}
 PROCESSES = []
 
 
@@ -44,8 +51,10 @@ def run_program(exe, picture):
     (main,) = wait_for(lambda: x("search", "--onlyvisible", "--name", f"^{MAIN}$"), MAIN)
     print(f"ok   splash, then {MAIN} {time.monotonic() - started:.1f} s after start under Wine")
     wait_for(lambda: shown() == [main], "the splash to go", 10)
-    geometry = dict(v.split("=") for v in x("getwindowgeometry", "--shell", main))
-    left, top = int(geometry["X"]), int(geometry["Y"])
+    # xwininfo, since xdotool misplaces a reparented window by its frame's offsets
+    info = subprocess.run(["xwininfo", "-id", main], capture_output=True, text=True).stdout
+    field = lambda name: int(info.partition(f"{name}:")[2].split()[0])
+    left, top = field("Absolute upper-left X"), field("Absolute upper-left Y")
     for cx, cy, text in CLICKS:
         x("mousemove", "--sync", str(left + cx), str(top + cy), "click", "1")
         if text:
@@ -53,7 +62,7 @@ def run_program(exe, picture):
             x("type", "--delay", "50", text)
     x("mousemove", "--sync", "0", "0")  # no hover highlight in the picture
     time.sleep(1)
-    size = int(geometry["WIDTH"]), int(geometry["HEIGHT"])
+    size = field("Width"), field("Height")
     shot = ImageGrab.grab((left, top, left + size[0], top + size[1]), xdisplay=os.environ["DISPLAY"])
     shot.convert("RGB").save(picture)
     reference = Image.open(sys.argv[1]).convert("RGB")
@@ -67,6 +76,9 @@ def run_program(exe, picture):
 def fresh_prefix(name):
     os.environ["WINEPREFIX"] = str(prefix := folder / name)
     wine("wineboot", "--init")
+    for name, colour in COLOURS.items():
+        wine("reg", "add", r"HKCU\Control Panel\Colors", "/v", name, "/d", colour, "/f")
+    subprocess.run(["/usr/lib/wine/wineserver", "-w"])
     return prefix / "drive_c"
 
 
@@ -83,14 +95,15 @@ def smoke(zip_file, setup, output):
     user = next((drive / "users").glob("*/AppData"))
     installed = user / "Local/Programs/Vantrel"
     assert (installed / "vantrel.exe").exists(), f"nothing installed in {installed}"
-    menu = user / "Roaming/Microsoft/Windows/Start Menu/Programs/Vantrel 中学力学.lnk"
-    assert menu.exists(), "no Start-menu shortcut"
+    # under the Start menu's programs, whose folder names a Chinese Wine translates
+    shortcuts = lambda: list((user / "Roaming/Microsoft/Windows").rglob("Vantrel 中学力学.lnk"))
+    assert shortcuts(), "no Start-menu shortcut"
     assert wine("reg", "query", UNINSTALL_KEY) == 0, "no entry in the list of programs"
     print("ok   installed silently, with its shortcut and its uninstall entry")
     run_program(installed / "vantrel.exe", output / "wine-installed.png")
     wine(str(installed / "uninstall.exe"), "/S")  # copies itself away, then removes the folder
     wait_for(lambda: not installed.exists(), "the uninstaller to remove the folder")
-    assert not menu.exists() and wine("reg", "query", UNINSTALL_KEY) != 0, "uninstall left traces"
+    assert not shortcuts() and wine("reg", "query", UNINSTALL_KEY) != 0, "uninstall left traces"
     print("ok   uninstalled: folder, shortcut and uninstall entry gone")
 
 
@@ -105,7 +118,7 @@ try:
         if os.read(reader, 16).strip() == b"%d" % number:
             break
     os.environ.update(DISPLAY=f":{number}", WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=",
-                      LANG="zh_CN.UTF-8")
+                      LANG="C.UTF-8")  # Wine names files in UTF-8
     PROCESSES.append(subprocess.Popen(["openbox", "--sm-disable"], stderr=subprocess.DEVNULL))
     smoke(*map(pathlib.Path, sys.argv[2:5]))
     print("PASS")
