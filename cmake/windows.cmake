@@ -56,23 +56,43 @@ if(CMAKE_CROSSCOMPILING)
 Translations = Z:/usr/share/qt6/translations\n")
 endif()
 
-# The MinGW run-time the program and Qt were built with.
+# DLLs built elsewhere go into the folder stripped: Debian's MinGW run-time
+# carries its debugging information (libstdc++ is 23 MB with it, 2 MB without),
+# and so do GMP and MPFR as their builds leave them.
 file(MAKE_DIRECTORY ${PROJECT_BINARY_DIR}/runtime)
+function(vantrel_install_dll path)
+    cmake_path(GET path FILENAME name)
+    execute_process(COMMAND ${CMAKE_STRIP} --strip-unneeded -o ${PROJECT_BINARY_DIR}/runtime/${name}
+        ${path} COMMAND_ERROR_IS_FATAL ANY)
+    install(FILES ${PROJECT_BINARY_DIR}/runtime/${name} DESTINATION .)
+endfunction()
+
+# GMP's and MPFR's DLLs, also beside the tests in the build tree, where Windows
+# looks first.
+foreach(import_library ${MPFR_LIBRARY} ${GMP_LIBRARY})
+    cmake_path(GET import_library PARENT_PATH lib)
+    cmake_path(GET import_library FILENAME stem)
+    string(REGEX REPLACE "\\.dll\\.a$" "" stem "${stem}")
+    file(GLOB dll ${lib}/../bin/${stem}-*.dll)
+    if(NOT dll)
+        message(FATAL_ERROR "no DLL of ${import_library} in ${lib}/../bin")
+    endif()
+    file(COPY ${dll} DESTINATION ${PROJECT_BINARY_DIR})
+    vantrel_install_dll(${dll})
+endforeach()
+
+# The MinGW run-time the program and Qt were built with.
 foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
     execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
         OUTPUT_VARIABLE path OUTPUT_STRIP_TRAILING_WHITESPACE)
     if(NOT EXISTS ${path})
         find_file(path ${dll} PATHS /usr/x86_64-w64-mingw32/lib NO_DEFAULT_PATH NO_CACHE)
     endif()
-    # Debian's MinGW run-time carries its debugging information (libstdc++ is
-    # 23 MB with it, 2 MB without); the folder takes stripped copies.
-    execute_process(COMMAND ${CMAKE_STRIP} --strip-unneeded -o ${PROJECT_BINARY_DIR}/runtime/${dll} ${path}
-        COMMAND_ERROR_IS_FATAL ANY)
-    install(FILES ${PROJECT_BINARY_DIR}/runtime/${dll} DESTINATION .)
+    vantrel_install_dll(${path})
 endforeach()
 
-# The licences: Qt under the LGPL (its DLLs can be replaced), the face, the
-# MinGW run-time.
+# The licences: Qt, GMP and MPFR under the LGPL (their DLLs can be replaced),
+# the face, the MinGW run-time.
 install(FILES ${PROJECT_SOURCE_DIR}/data/fonts/LICENSE-Apache-2.0.txt
     ${PROJECT_SOURCE_DIR}/data/fonts/README.md
     DESTINATION licences/vantrel-hei)
@@ -81,6 +101,8 @@ install(FILES /usr/share/common-licenses/LGPL-3 /usr/share/common-licenses/GPL-3
     DESTINATION licences/qt)
 install(FILES /usr/share/doc/mingw-w64-common/copyright DESTINATION licences/mingw-w64)
 install(FILES /usr/share/doc/gcc-mingw-w64-base/copyright DESTINATION licences/gcc-runtime)
+install(FILES /usr/share/doc/libgmp10/copyright DESTINATION licences/gmp)
+install(FILES /usr/share/doc/libmpfr6/copyright DESTINATION licences/mpfr)
 
 set(CPACK_PACKAGE_NAME vantrel)
 set(CPACK_PACKAGE_VENDOR Quorbin)
