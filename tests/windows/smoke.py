@@ -4,7 +4,7 @@ zip unpacked, and the installer run silently (/S). The program shows its splash,
 window; real clicks compute two forces, and the window matches Linux's picture of that page
 pixel for pixel. The installer's shortcut and uninstall entry are there, and its uninstaller
 takes away what it put there. Usage: smoke.py REFERENCE.png ZIP SETUP.EXE OUTPUT_FOLDER"""
-import contextlib, os, pathlib, random, shutil, subprocess, sys, tempfile, time
+import contextlib, os, pathlib, shutil, subprocess, sys, tempfile, time
 from PIL import Image, ImageChops, ImageGrab
 
 WINE, MAIN = "/usr/lib/wine/wine64", "Vantrel-Quorbin"
@@ -46,8 +46,8 @@ def run_program(exe, picture):
     started = time.monotonic()
     wine(str(exe), wait=False)
     shown = lambda: x("search", "--onlyvisible", "--class", "vantrel.exe")
-    first = wait_for(shown, "the program's first window")
-    assert MAIN not in [" ".join(x("getwindowname", w)) for w in first], "no splash came first"
+    first = wait_for(shown, "the program's first window")[0]
+    assert MAIN != " ".join(x("getwindowname", first)), "no splash came first"
     (main,) = wait_for(lambda: x("search", "--onlyvisible", "--name", f"^{MAIN}$"), MAIN)
     print(f"ok   splash, then {MAIN} {time.monotonic() - started:.1f} s after start under Wine")
     wait_for(lambda: shown() == [main], "the splash to go", 10)
@@ -58,17 +58,15 @@ def run_program(exe, picture):
     for cx, cy, text in CLICKS:
         x("mousemove", "--sync", str(left + cx), str(top + cy), "click", "1")
         if text:
-            x("key", "ctrl+a")
-            x("type", "--delay", "50", text)
+            x("key", "ctrl+a", "type", "--delay", "50", text)
     x("mousemove", "--sync", "0", "0")  # no hover highlight in the picture
     time.sleep(1)
-    size = field("Width"), field("Height")
-    shot = ImageGrab.grab((left, top, left + size[0], top + size[1]), xdisplay=os.environ["DISPLAY"])
-    shot.convert("RGB").save(picture)
+    box = left, top, left + field("Width"), top + field("Height")
+    (shot := ImageGrab.grab(box, xdisplay=os.environ["DISPLAY"]).convert("RGB")).save(picture)
     reference = Image.open(sys.argv[1]).convert("RGB")
     assert shot.size == reference.size, f"the window is {shot.size}, Linux's {reference.size}"
-    differing = ImageChops.difference(shot.convert("RGB"), reference).getbbox()
-    assert differing is None, f"{picture} differs from Linux's picture within {differing}"
+    differing = ImageChops.difference(shot, reference).getbbox()
+    assert not differing, f"{picture} differs from Linux's picture within {differing}"
     print(f"ok   two forces computed by clicks; {picture.name} is Linux's picture, pixel for pixel")
     subprocess.run(["/usr/lib/wine/wineserver", "-k"])
 
@@ -109,15 +107,10 @@ def smoke(zip_file, setup, output):
 
 folder = pathlib.Path(tempfile.mkdtemp(prefix="vantrel-wine-"))
 try:
-    for number in random.sample(range(100, 1000), 5):
-        reader, writer = os.pipe()
-        PROCESSES.append(subprocess.Popen(["Xvfb", f":{number}", "-displayfd", str(writer),
-                                           "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
-                                          pass_fds=(writer,), stderr=subprocess.DEVNULL))
-        os.close(writer)
-        if os.read(reader, 16).strip() == b"%d" % number:
-            break
-    os.environ.update(DISPLAY=f":{number}", WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=",
+    reader, writer = os.pipe()  # Xvfb takes a free display and names it once it takes clients
+    PROCESSES.append(subprocess.Popen(["Xvfb", "-displayfd", str(writer), "-screen", "0",
+                                       "1024x768x24", "-nolisten", "tcp"], pass_fds=(writer,)))
+    os.environ.update(DISPLAY=":" + os.read(reader, 16).decode().strip(), WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=",
                       LANG="C.UTF-8")  # Wine names files in UTF-8
     PROCESSES.append(subprocess.Popen(["openbox", "--sm-disable"], stderr=subprocess.DEVNULL))
     smoke(*map(pathlib.Path, sys.argv[2:5]))
