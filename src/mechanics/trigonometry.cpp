@@ -22,7 +22,13 @@ double correctly_rounded(int (*function)(mpfr_ptr, mpfr_srcptr, mpfr_rnd_t), dou
 
 } // namespace
 
-double cosine(double radians) { return correctly_rounded(mpfr_cos, radians); }
-double sine(double radians) { return correctly_rounded(mpfr_sin, radians); }
+double cosine(double radians)
+{
+    return correctly_rounded(mpfr_cos, radians);
+}
+double sine(double radians)
+{
+    return correctly_rounded(mpfr_sin, radians);
+}
 
 } // namespace mechanics
