@@ -1,7 +1,7 @@
 // What the student sees: every window after a typical use, pixel for pixel as
 // its reference picture whatever faces the machine has, in the light, a dark and
-// a high-contrast palette; every text inside its control. QT_SCALE_FACTOR chooses the scale;
-// references exist at 100% and 200%.
+// a high-contrast palette; every text inside its control. QT_SCALE_FACTOR
+// chooses the scale; references exist at 100% and 200%.
 #include "app/about_window.h"
 #include "app/main_window.h"
 #include "app/splash_window.h"

@@ -60,7 +60,6 @@ private:
                     });
     }
     void open(const QString &page);
-    void steps(const QString &steps);
 
     std::shared_ptr<test::FakeServices> services_;
     std::unique_ptr<ui::TopicPage> page_;
@@ -91,11 +90,6 @@ void PagesTest::open(const QString &page)
     QVERIFY(QTest::qWaitForWindowExposed(page_.get()));
 }
 
-void PagesTest::steps(const QString &steps)
-{
-    test::steps(page_.get(), steps);
-}
-
 void PagesTest::through_the_page_data()
 {
     QTest::addColumn<QString>("steps");
@@ -113,7 +107,7 @@ void PagesTest::through_the_page()
     QFETCH(QString, expected);
     const QString message = expected.section("message=", 1);
     open(QString(QTest::currentDataTag()).section(u':', 0, 0)); // the page named before the colon
-    this->steps(steps);
+    test::steps(page_.get(), steps);
     for (const QString &expect :
          expected.section("message=", 0, 0).split(u' ', Qt::SkipEmptyParts)) {
         auto *w = test::control<QWidget>(page_.get(), expect.section(u'=', 0, 0).remove(u'!'));
@@ -145,7 +139,7 @@ void PagesTest::working()
     QFETCH(QString, steps);
     QFETCH(QString, expected);
     open(QString(QTest::currentDataTag()).section(u':', 0, 0));
-    this->steps(steps);
+    test::steps(page_.get(), steps);
     QStringList lines;
     for (const std::string &line : page_->working().lines(3, '.'))
         lines << QString::fromStdString(line);
@@ -158,9 +152,12 @@ void PagesTest::vibration_colour_and_width()
     open("vibration");
     auto *surface = test::control<ui::GraphSurface>(page_.get(), "Pic1");
     services_->colour_answers.push_back(QColor(Qt::red));
-    steps("@de_DE Text24=0,1 Command1 Command1 CurtButton1_14"); // the second one is cancelled
+    test::steps(
+        page_.get(),
+        "@de_DE Text24=0,1 Command1 Command1 CurtButton1_14"); // the second one is cancelled
     QCOMPARE(services_->colour_requests, (QList<QColor>{Qt::black, Qt::red}));
-    steps("Option8 CurtButton1_14"); // its width and place: the page's reference picture
+    test::steps(page_.get(),
+                "Option8 CurtButton1_14"); // its width and place: the page's reference picture
     const QImage thick = surface->take_image();
     // Hidden and shown again, the picture kept shows inside the page's frame.
     QVERIFY(page_->contentsRect().contains(surface->geometry()));
@@ -204,7 +201,7 @@ void PagesTest::vibration_saved()
     if (magic == SVG && !VANTREL_SVG)
         QSKIP("built without Qt SVG");
     open("vibration");
-    steps("CurtButton1_14");
+    test::steps(page_.get(), "CurtButton1_14");
     auto *surface = test::control<ui::GraphSurface>(page_.get(), "Pic1");
     const QImage drawn = surface->take_image().convertToFormat(QImage::Format_RGB32);
     QTemporaryDir folder;
@@ -213,7 +210,7 @@ void PagesTest::vibration_saved()
     QVERIFY(answer.isEmpty() || (file.open(QIODevice::WriteOnly) && file.write(OLD) > 0));
     file.close();
     services_->save_answers.push_back(answer.isNull() ? std::nullopt : std::optional(path));
-    steps("CurtButton1_17");
+    test::steps(page_.get(), "CurtButton1_17");
     const ui::SaveRequest &request = services_->save_requests.first();
     QCOMPARE((QStringList{request.title, request.initial_name} + request.filters),
              (QStringList{"保存图像", "振动图像", "BMP图像(*.bmp)", "JPEG图像(*.jpg)",
