@@ -1,6 +1,6 @@
 # MPFR (with GMP) for the correctly rounded cosine and sine of the calculators:
-# Debian's packages on Linux, a static build from Debian's sources for Windows
-# (scripts/windows passes where it lies).
+# Debian's packages on Linux, DLLs built from Debian's sources for Windows
+# (scripts/windows passes where they lie).
 find_path(MPFR_INCLUDE_DIR mpfr.h REQUIRED)
 find_library(MPFR_LIBRARY mpfr REQUIRED)
 find_library(GMP_LIBRARY gmp REQUIRED)

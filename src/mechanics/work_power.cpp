@@ -27,14 +27,13 @@ WorkPower compute_work_power(const WorkPowerInput &input, Working *w)
     // the fifteenth digit of the results depends on it.
     double result = 0;
     work.step("W");
+    const double c = checked(cosine(alpha));
     if (average) {
-        const double c = checked(cosine(alpha));
         const double force = work.read("F", input.force, "N", separator);
         const double displacement = work.read("s", input.displacement, "m", separator);
         result = mul(mul(displacement, force), c);
         work.text("由 W = Fscos α 得 W = ").value(force).text("×").value(displacement);
     } else {
-        const double c = checked(cosine(alpha));
         const double force = work.read("F", input.force, "N", separator);
         const double speed = work.read("v", input.speed, "m/s", separator);
         const double k = mul(speed, force);
