@@ -205,8 +205,10 @@ void PicturesTest::scenes()
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     test::steps(&window, steps);
-    if (QWidget *about = window.about_window()) // a scene that opens About pictures it alone
+    if (QWidget *about = window.about_window()) {    // a scene that opens About pictures it alone
+        const std::unique_ptr<QWidget> owned(about); // About has no owner: it outlives the window
         return compare(tag, picture(about));
+    }
     if (QWidget *panel = window.working_panel()) {
         // Side by side, as on the desktop, on the panel's background.
         QVERIFY(QTest::qWaitForWindowExposed(panel));
