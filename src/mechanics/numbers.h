@@ -4,22 +4,47 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace mechanics {
 
 // Raised by any step of a calculation that cannot go on: text that is not a
-// number, a division by zero, the root of a negative number, a result beyond
-// the range of a double. The click dispatcher is the only place that catches it.
-// What stopped it, so that the working of the click can say why.
-enum class Failure { NotANumber, DivisionByZero, NegativeRoot, OutOfRange };
+// number, a unit that does not fit the box, a division by zero, the root of a
+// negative number, a result beyond the range of a double. The click dispatcher
+// is the only place that catches it.
+enum class Failure {
+    NotANumber,
+    DivisionByZero,
+    NegativeRoot,
+    OutOfRange,
+    UnknownUnit, // detail: the unit as typed
+    WrongUnit,   // detail: the unit as typed, a unit of another quantity
+};
 
 class CalculationFailure : public std::runtime_error {
 public:
-    CalculationFailure(Failure kind, const char *what) : std::runtime_error(what), kind_(kind) {}
+    CalculationFailure(Failure kind, const char *what, std::string detail = {})
+        : std::runtime_error(what), kind_(kind), detail_(std::move(detail))
+    {}
     Failure kind() const { return kind_; }
+    const std::string &detail() const { return detail_; }
+
+    // What the working writes for the failure, in formula markup: set by the
+    // step of the working that saw it (which box, which quantity), so that the
+    // explanation travels with the failure and nothing is left behind.
+    const std::vector<std::string> &explanation() const { return explanation_; }
+    CalculationFailure explained(std::vector<std::string> lines) const
+    {
+        CalculationFailure failure(*this);
+        failure.explanation_ = std::move(lines);
+        return failure;
+    }
 
 private:
     Failure kind_;
+    std::string detail_;
+    std::vector<std::string> explanation_;
 };
 
 // Text to double: blanks around, an optional sign, ASCII digits with at most
