@@ -13,11 +13,16 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <algorithm>
+#include <array>
 #include <bit>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
+#include <tuple>
 
 using namespace mechanics;
 
@@ -71,51 +76,65 @@ double typed(FuzzedDataProvider &in)
     return std::isfinite(value) ? value : std::bit_cast<double>(bits & ~(std::uint64_t{1} << 52));
 }
 
+// Any finite double as the shortest text that reads back to it, or a text.
+std::string typed_text(FuzzedDataProvider &in, char separator)
+{
+    if (in.ConsumeBool())
+        return in.ConsumeRandomLengthString();
+    std::array<char, 64> buffer{};
+    const double value = typed(in);
+    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value).ptr;
+    std::string text(buffer.data(), end);
+    std::replace(text.begin(), text.end(), '.', separator);
+    return text;
+}
+
 // Numbers and switches come from the end of the input, texts from the front.
 void solve(FuzzedDataProvider &in, Working &w)
 {
     const int solver = in.ConsumeIntegralInRange(0, 5);
     const char separator = in.ConsumeBool() ? ',' : '.';
     const bool choice = in.ConsumeBool(), other_choice = in.ConsumeBool();
-    auto text = [&in] { return in.ConsumeRandomLengthString(); };
+    auto text = [&] { return typed_text(in, separator); };
     if (solver == 0) {
         const double f1 = typed(in), f2 = typed(in), angle = typed(in);
-        const double alpha = choice ? angle : degrees_to_radians(angle);
-        finite({alpha, compose_two_forces(f1, f2, alpha)});
+        finite({compose_two_forces(f1, f2, {angle, choice})});
         const std::string f1_text = text(), f2_text = text(), alpha_text = text();
-        const double f = resultant({f1_text, f2_text, alpha_text, choice, separator}, w);
+        const double f = solve_two_forces({f1_text, f2_text, alpha_text, choice, separator}, w);
         finite({f});
         agrees(w, separator, {f});
     } else if (solver == 1) {
-        KnownSet known; // all 32 sets: those not of three end in a message
+        MotionInput input; // all 32 sets of ticks
+        input.decimal_separator = separator;
         const unsigned bits = in.ConsumeIntegralInRange(0U, 31U);
         for (unsigned q = 0; q < 5; ++q)
             if ((bits >> q) & 1U)
-                known.add(static_cast<MotionQuantity>(q));
-        const double t = typed(in);
-        const std::string v0 = text(), vt = text(), a = text(), s = text();
-        const MotionOutcome outcome = solve_linear_motion(known, {v0, vt, a, s, t, separator}, &w);
+                input.known.add(static_cast<MotionQuantity>(q));
+        const std::string v0 = text(), vt = text(), a = text(), s = text(), t = text();
+        std::tie(input.v0, input.vt, input.a, input.s, input.t) = std::tie(v0, vt, a, s, t);
+        const MotionOutcome outcome = solve_linear_motion(input, w);
         if (const auto *answer = std::get_if<MotionSolution>(&outcome)) {
             finite({(*answer)[0].value, (*answer)[1].value});
             agrees(w, separator, {(*answer)[0].value, (*answer)[1].value});
         }
     } else if (solver == 2) {
-        const double speed = typed(in), radius = typed(in), mass = typed(in);
-        const Centripetal c =
-            centripetal(choice ? GivenSpeed::Linear : GivenSpeed::Angular, speed, radius, mass, &w);
+        const std::string speed = text(), radius = text(), mass = text();
+        const Centripetal c = solve_circular_motion(
+            {choice ? GivenSpeed::Linear : GivenSpeed::Angular, speed, radius, mass, separator}, w);
         finite({c.acceleration, c.force});
         agrees(w, separator, {c.acceleration, c.force});
     } else if (solver == 3) {
-        if (const std::optional<Orbit> orbit = satellite_orbit(typed(in), &w)) {
+        const std::string height = text();
+        if (const std::optional<Orbit> orbit = solve_satellite({height, separator}, w)) {
             finite({orbit->speed, orbit->period, orbit->angular_speed});
             agrees(w, separator, {orbit->speed, orbit->period, orbit->angular_speed});
         }
     } else if (solver == 4) {
         const std::string f = text(), angle = text(), s = text(), v = text(), t = text();
         const WorkPower result =
-            compute_work_power({choice ? PowerMode::Average : PowerMode::Instantaneous, f, angle,
-                                other_choice, s, v, t, separator},
-                               &w);
+            solve_work_power({choice ? PowerMode::Average : PowerMode::Instantaneous, f, angle,
+                              other_choice, s, v, t, separator},
+                             w);
         finite({result.work, result.power});
         agrees(w, separator, {result.work, result.power});
     } else {

@@ -149,7 +149,7 @@ void Frmload::dispatch_button(int index)
     } catch (const mechanics::CalculationFailure &failure) {
         // The page's working tells what failed; the page itself says nothing.
         if (page)
-            page->click_failed(failure.kind());
+            page->click_failed(failure);
     } catch (...) {
     }
 }

@@ -5,32 +5,30 @@
 
 namespace mechanics {
 
-Centripetal centripetal(GivenSpeed given, double speed, double radius, double mass, Working *w)
+Centripetal solve_circular_motion(const CircularInput &input, Working &w)
 {
-    Working scratch;
-    Working &work = w ? *w : scratch;
-    const bool linear = given == GivenSpeed::Linear;
-    work.step("a");
-    const double a = linear ? divide(square(speed), radius) : mul(radius, square(speed));
+    const bool linear = input.given == GivenSpeed::Linear;
+    const char separator = input.decimal_separator;
+    w.solve();
+    const Number speed = linear ? w.read("v", input.speed, Dimension::Speed, separator)
+                                : w.read("ω", input.speed, Dimension::AngularSpeed, separator);
+    const Number radius = w.read("R", input.radius, Dimension::Length, separator);
+    const Number mass = w.read("m", input.mass, Dimension::Mass, separator);
+    const Number a = w.let("a", [&] { return linear ? sq(speed) / radius : radius * sq(speed); });
     if (linear)
-        work.text("由 a = \\frac{v^2}{R} 得 a = \\frac{")
-            .value(speed)
-            .text("^2}{")
-            .value(radius)
-            .text("}");
+        w.text("由 a = \\frac{v^2}{R} 得 a = \\frac{").value(speed).text("^2}{").value(radius);
     else
-        work.text("由 a = ω^2R 得 a = ").value(speed).text("^2×").value(radius);
-    work.text(" m/s^2 ").result(a).text(" m/s^2");
-    work.end_line();
-    work.step("F");
-    const double force = mul(a, mass);
-    work.text("由牛顿第二定律 F = ma 得 F = ").value(mass).text("×").value(a).text(" N ");
-    work.result(force).text(" N");
-    work.end_line();
-    work.text("答：向心加速度 a 为 ").figures(a).text(" m/s^2，向心力 F 为 ").figures(force);
-    work.text(" N。");
-    work.end_line();
-    return {a, force};
+        w.text("由 a = ω^2R 得 a = ").value(speed).text("^2×").value(radius);
+    w.text(linear ? "} m/s^2 " : " m/s^2 ").result(a).text(" m/s^2");
+    w.end_line();
+    const Number force = w.let("F", [&] { return a * mass; });
+    w.text("由牛顿第二定律 F = ma 得 F = ").value(mass).text("×").value(a).text(" N ");
+    w.result(force).text(" N");
+    w.end_line();
+    w.text("答：向心加速度 a 为 ").answer(a, Dimension::Acceleration).text("，向心力 F 为 ");
+    w.answer(force, Dimension::Force).text("。");
+    w.end_line();
+    return {a.value(), force.value()};
 }
 
 } // namespace mechanics

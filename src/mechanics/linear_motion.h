@@ -29,6 +29,7 @@ public:
     constexpr void add(MotionQuantity quantity) { bits_ |= bit(quantity); }
     constexpr bool contains(MotionQuantity quantity) const { return (bits_ & bit(quantity)) != 0; }
     constexpr int size() const { return std::popcount(bits_); }
+    friend constexpr bool operator==(KnownSet, KnownSet) = default;
 
 private:
     static constexpr unsigned bit(MotionQuantity quantity)
@@ -39,15 +40,18 @@ private:
     unsigned bits_ = 0;
 };
 
-// What the page hands over. v0, vt, a and S stay text until a formula first
-// uses them, so a guard tested earlier (S = 0, t ≤ 0) wins over a bad text;
-// t was converted when the page read it. Texts of unknown quantities are unused.
-struct KnownValues {
+// What the page hands over: the ticked quantities and the texts of their
+// boxes (those of unknown quantities are never read). t is read at once, so
+// that a bad time ends the click before the count is checked; v0, vt, a and S
+// wait until a formula first uses them, so that a guard tested earlier
+// (S = 0, t ≤ 0) wins over a bad text.
+struct MotionInput {
+    KnownSet known;
     std::string_view v0;
     std::string_view vt;
     std::string_view a;
     std::string_view s;
-    double t = 0;
+    std::string_view t;
     char decimal_separator = '.';
 };
 
@@ -77,10 +81,9 @@ using MotionOutcome = std::variant<MotionSolution, MotionMessage>;
 // CalculationFailure for a text that is not a number, a division by zero, the
 // root of a negative number or an overflow. Every formula is evaluated in the
 // order written, products left to right and x² as x·x: the fifteenth digit of
-// the answers depends on it.
-// The working, if asked for, records 解 with the sign convention, the knowns
-// and each step; a message's reason; the moment of a stop a known time passes.
-MotionOutcome solve_linear_motion(KnownSet known, const KnownValues &values,
-                                  Working *working = nullptr);
+// the answers depends on it. The working follows the protocol of working.h;
+// beyond the boxes it answers the braking trap, names both passages of a point
+// passed twice, and suggests the sign of a where a time runs backwards.
+MotionOutcome solve_linear_motion(const MotionInput &input, Working &working);
 
 } // namespace mechanics

@@ -209,4 +209,9 @@ double degrees_to_radians(double degrees)
     return divide(mul(degrees, PI_15), 180.0);
 }
 
+bool blank(std::string_view text)
+{
+    return std::all_of(text.begin(), text.end(), is_blank);
+}
+
 } // namespace mechanics

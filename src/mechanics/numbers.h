@@ -67,11 +67,55 @@ double divide(double a, double b);
 double square(double a);
 double square_root(double a);
 
+// A quantity in a formula: a double whose every operation is checked, so that
+// a formula reads as the book writes it, (f1*f1 + f2*f2) + 2*f1*f2*c, and is
+// evaluated in exactly that order (C++ takes + and * left to right), while a
+// division by zero, the root of a negative number or an overflow ends the
+// calculation with its CalculationFailure. Built from any double; a value that
+// is already infinite or NaN never enters a formula.
+class Number {
+public:
+    constexpr Number() = default;
+    Number(double value) : value_(checked(value)) {} // NOLINT: implicit by design
+    double value() const { return value_; }
+
+    friend Number operator+(Number a, Number b) { return a.value_ + b.value_; }
+    friend Number operator-(Number a, Number b) { return a.value_ - b.value_; }
+    friend Number operator*(Number a, Number b) { return a.value_ * b.value_; }
+    friend Number operator/(Number a, Number b) { return divide(a.value_, b.value_); }
+    friend Number operator-(Number a) { return -a.value_; }
+    friend bool operator==(Number a, Number b) { return a.value_ == b.value_; }
+    friend auto operator<=>(Number a, Number b) { return a.value_ <=> b.value_; }
+
+private:
+    double value_ = 0;
+};
+
+// x² as x·x, and the non-negative square root.
+inline Number sq(Number x)
+{
+    return x * x;
+}
+inline Number root(Number x)
+{
+    return square_root(x.value());
+}
+inline Number abs(Number x)
+{
+    return x < 0 ? -x : x;
+}
+
 // π as the fifteen-digit decimal that the calculators use for degrees and 2π;
-// it is deliberately not the double nearest to π.
+// it is deliberately not the double nearest to π. PI_15_TEXT is how the
+// working writes it.
 inline constexpr double PI_15 = 3.14159265358979;
+inline constexpr std::string_view PI_15_TEXT = "3.14159265358979";
 
 // Degrees to radians as value × π ÷ 180, the multiplication first.
 double degrees_to_radians(double degrees);
+
+// Whether a text holds nothing but blanks: an empty box, as opposed to one
+// holding something that is not a number.
+bool blank(std::string_view text);
 
 } // namespace mechanics

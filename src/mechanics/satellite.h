@@ -3,6 +3,7 @@
 #pragma once
 
 #include <optional>
+#include <string_view>
 
 namespace mechanics {
 
@@ -18,11 +19,17 @@ struct Orbit {
     double angular_speed; // ω, rad/s
 };
 
-// The orbit at `height` above the ground, or nothing when the height is
+// What the page hands over: the typed height above the ground.
+struct SatelliteInput {
+    std::string_view height;
+    char decimal_separator = '.';
+};
+
+// The orbit at the height above the ground, or nothing when the height is
 // negative (zero, also -0, passes). With r = h + R:
 // v = √(GM / r), ω = v / r, T = (r · 2π) / v, where GM = G·M and 2π = 2·π
-// are formed first. Raises CalculationFailure when a step overflows.
-// The working, if asked for, records the constants and each step.
-std::optional<Orbit> satellite_orbit(double height, Working *working = nullptr);
+// are formed first. Raises CalculationFailure for a height that is not a
+// length or when a step overflows.
+std::optional<Orbit> solve_satellite(const SatelliteInput &input, Working &working);
 
 } // namespace mechanics

@@ -14,4 +14,19 @@ namespace mechanics {
 double cosine(double radians);
 double sine(double radians);
 
+// An angle as the student gave it: in degrees or in radians.
+struct Angle {
+    double typed = 0;
+    bool degrees = false;
+
+    // A whole multiple of 90°: its cosine and sine are exactly 0, 1 or −1, as
+    // every teacher expects of cos 90°, not the 6.1e-17 or 1.6e-15 that π
+    // taken to any number of digits leaves.
+    bool right_angle_multiple() const;
+    // In radians, degrees turned with the fifteen-digit π (value × π ÷ 180).
+    double radians() const;
+    double cos() const;
+    double sin() const;
+};
+
 } // namespace mechanics

@@ -33,8 +33,11 @@ struct WorkPower {
 // Instantaneous mode: W = (t·(v·F))·cos α,      P = W / t,
 // which is F·v·cos α up to rounding; t must not be zero in either mode.
 // Texts are read in the order the formula needs them; any text that is not a
-// number, a zero t or an overflow raises CalculationFailure.
-// The working, if asked for, records 解, the knowns and each step.
-WorkPower compute_work_power(const WorkPowerInput &input, Working *working = nullptr);
+// number, a zero t or an overflow raises CalculationFailure. In degrees, a
+// whole multiple of 90° has a cosine of exactly 0, 1 or −1.
+// Beyond the boxes the working gives W where only t is missing (the power
+// needs it), and in the instantaneous mode writes P = Fv cos α as the power at
+// that moment and W only with the condition that the speed stays v.
+WorkPower solve_work_power(const WorkPowerInput &input, Working &working);
 
 } // namespace mechanics

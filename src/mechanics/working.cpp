@@ -1,6 +1,7 @@
 #include "mechanics/working.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace mechanics {
@@ -9,9 +10,15 @@ namespace {
 
 constexpr std::string_view MINUS = "−"; // U+2212, the sign of mathematics
 
-// Plainly from 0.001 to below 10 000: powers of ten from -3 to 3.
-constexpr int PLAIN_FROM = -3;
-constexpr int PLAIN_TO = 3;
+// With all its figures a value is written plainly from 0.001 to below 10 000;
+// rounded to n figures, from 0.01 to below 10ⁿ, where no zero stands in for a
+// dropped digit.
+struct PlainRange {
+    int from; // the powers of ten of the leading digit
+    int to;
+};
+constexpr PlainRange ALL_FIGURES_PLAIN = {-3, 3};
+constexpr int ROUNDED_PLAIN_FROM = -2;
 
 // A decimal as its significant digits d₁d₂… and the power of ten of d₁.
 struct Decimal {
@@ -45,13 +52,13 @@ Decimal parse(std::string_view text)
     return d;
 }
 
-std::string format(const Decimal &d, char separator)
+std::string format(const Decimal &d, char separator, PlainRange plain)
 {
     if (d.digits.empty())
         return "0";
     std::string text(d.negative ? MINUS : std::string_view{});
     const std::string &g = d.digits;
-    if (d.power < PLAIN_FROM || d.power > PLAIN_TO) {
+    if (d.power < plain.from || d.power > plain.to) {
         text += g.substr(0, 1);
         if (g.size() > 1)
             text += separator + g.substr(1);
@@ -77,11 +84,39 @@ std::string_view failure_reason(Failure kind)
         return "除数为零";
     case Failure::NegativeRoot:
         return "被开方数为负";
-    case Failure::OutOfRange:
     case Failure::NotANumber:
+    case Failure::OutOfRange:
+    case Failure::UnknownUnit:
+    case Failure::WrongUnit:
         break;
     }
     return "结果超出了数的范围";
+}
+
+constexpr std::string_view CANNOT = "无法计算：";
+
+// Why the text of the box `symbol` could not be read.
+std::string reading_failure_line(std::string_view symbol, std::string_view text,
+                                 Dimension dimension, const CalculationFailure &failure)
+{
+    std::string why(CANNOT);
+    const std::string name(symbol);
+    switch (failure.kind()) {
+    case Failure::UnknownUnit:
+        return why + name + " 的单位“" + failure.detail() + "”无法识别。";
+    case Failure::WrongUnit:
+        return why + name + " 的单位“" + failure.detail() + "”不是" +
+               std::string(dimension_name(dimension)) + "的单位。";
+    case Failure::NotANumber:
+        if (blank(text))
+            return why + "没有输入 " + name + "。";
+        return why + name + " 的输入“" + std::string(text) + "”不是数字。";
+    case Failure::DivisionByZero:
+    case Failure::NegativeRoot:
+    case Failure::OutOfRange:
+        break;
+    }
+    return why + name + " 的输入“" + std::string(text) + "”超出了数的范围。";
 }
 
 } // namespace
@@ -94,7 +129,7 @@ FiguresText round_figures(std::string_view box_text, int figures)
         d.digits.pop_back();
     const char separator = box_text.find(',') != std::string_view::npos ? ',' : '.';
     if (figures <= ALL_FIGURES || d.digits.empty())
-        return {format(d, separator), false};
+        return {format(d, separator, ALL_FIGURES_PLAIN), false};
     const auto kept = static_cast<std::size_t>(figures);
     bool rounded = false;
     if (d.digits.size() > kept) {
@@ -116,7 +151,12 @@ FiguresText round_figures(std::string_view box_text, int figures)
         }
     }
     d.digits.resize(kept, '0'); // 25 at three figures is 25.0
-    return {format(d, separator), rounded};
+    return {format(d, separator, {ROUNDED_PLAIN_FROM, figures - 1}), rounded};
+}
+
+std::string failure_line(Failure kind)
+{
+    return std::string(CANNOT) + std::string(failure_reason(kind)) + "。";
 }
 
 std::string full_markup(double value, char decimal_separator)
@@ -132,21 +172,52 @@ void Working::solve(std::string_view convention)
     lines_.emplace_back();
 }
 
-double Working::read(std::string_view symbol, std::string_view text, std::string_view unit,
+Number Working::read(std::string_view symbol, std::string_view text, Dimension dimension,
                      char decimal_separator)
 {
-    reading_ = symbol;
-    reading_text_ = text;
-    const double value = read_number(text, decimal_separator);
-    reading_.clear();
-    known(symbol, value, unit);
-    return value;
+    Reading reading;
+    try {
+        reading = read_quantity(text, dimension, decimal_separator);
+    } catch (const CalculationFailure &failure) {
+        throw failure.explained({reading_failure_line(symbol, text, dimension, failure)});
+    }
+    return read_known(symbol, reading, dimension);
 }
 
-void Working::known(std::string_view symbol, double value, std::string_view unit,
+Angle Working::read_angle(std::string_view symbol, std::string_view text, bool page_in_degrees,
+                          char decimal_separator)
+{
+    const Number typed = read(symbol, text, Dimension::Angle, decimal_separator);
+    Known &known = knowns_.back();
+    const bool degrees = known.typed_unit ? known.typed_unit->degrees() : page_in_degrees;
+    if (degrees) {
+        known.unit = "°";
+        known.typed_unit = nullptr;
+    }
+    return {typed.value(), degrees};
+}
+
+Number Working::read_known(std::string_view symbol, const Reading &reading, Dimension dimension)
+{
+    Known k{std::string(symbol), reading.value, std::string(si_unit(dimension)), {}};
+    if (reading.unit && !reading.unit->si() && !reading.unit->degrees()) {
+        k.typed_unit = reading.unit;
+        k.typed = reading.number;
+        auto &first = typed_units_[static_cast<std::size_t>(dimension)];
+        if (!first)
+            first = reading.unit;
+    } else if (reading.unit && reading.unit->degrees()) {
+        k.typed_unit = reading.unit; // the angle's unit, whatever the page's
+    }
+    knowns_.push_back(std::move(k));
+    return reading.value;
+}
+
+void Working::known(std::string_view symbol, Number value, std::string_view unit,
                     std::string_view note)
 {
-    knowns_.push_back({std::string(symbol), value, std::string(unit), std::string(note)});
+    knowns_.push_back(
+        {std::string(symbol), value.value(), std::string(unit), std::string(note)});
 }
 
 void Working::order_knowns(std::initializer_list<std::string_view> symbols)
@@ -158,9 +229,10 @@ void Working::order_knowns(std::initializer_list<std::string_view> symbols)
                      [&](const Known &a, const Known &b) { return place(a) < place(b); });
 }
 
-void Working::step(std::string_view markup)
+std::string Working::step_failure_line(std::string_view symbol, Failure kind)
 {
-    step_ = markup;
+    return std::string(CANNOT) + "求 " + std::string(symbol) + " 时" +
+           std::string(failure_reason(kind)) + "。";
 }
 
 Working &Working::text(std::string_view markup)
@@ -169,22 +241,33 @@ Working &Working::text(std::string_view markup)
     return *this;
 }
 
-Working &Working::value(double v, bool brackets)
+Working &Working::value(Number v, bool brackets)
 {
-    current_.push_back({brackets ? Kind::Value : Kind::Bare, {}, v});
+    current_.push_back({brackets ? Kind::Value : Kind::Bare, {}, v.value()});
     return *this;
 }
 
-Working &Working::figures(double v)
+Working &Working::figures(Number v)
 {
-    current_.push_back({Kind::Figures, {}, v});
+    current_.push_back({Kind::Figures, {}, v.value()});
     return *this;
 }
 
-Working &Working::result(double v)
+Working &Working::result(Number v)
 {
-    current_.push_back({Kind::Result, {}, v});
-    step_.clear();
+    current_.push_back({Kind::Result, {}, v.value()});
+    return *this;
+}
+
+Working &Working::answer(Number v, Dimension dimension)
+{
+    figures(v).text(" ").text(si_unit(dimension));
+    if (const Unit *typed = typed_units_[static_cast<std::size_t>(dimension)]) {
+        // Back in the student's unit; a value that unit cannot hold is left out.
+        const double in_typed = v.value() * typed->divide / typed->multiply;
+        if (std::isfinite(in_typed))
+            text("（").figures(in_typed).text(" ").text(typed->symbol).text("）");
+    }
     return *this;
 }
 
@@ -192,6 +275,12 @@ void Working::end_line()
 {
     lines_.push_back(std::move(current_));
     current_.clear();
+}
+
+void Working::line(std::string_view markup)
+{
+    text(markup);
+    end_line();
 }
 
 void Working::message(std::string_view reason)
@@ -202,20 +291,14 @@ void Working::message(std::string_view reason)
     end_line();
 }
 
-void Working::failed(Failure kind)
+void Working::failed(const CalculationFailure &failure)
 {
-    std::string why = "无法计算：";
-    if (!reading_.empty()) {
-        why += reading_ + " 的输入“" + reading_text_ + "”";
-        why += kind == Failure::NotANumber ? "不是数字。" : "超出了数的范围。";
-    } else if (!step_.empty()) {
-        why += "求 " + step_ + " 时" + std::string(failure_reason(kind)) + "。";
-    } else {
-        why += std::string(failure_reason(kind)) + "。";
-    }
     // The line that was being written is left unfinished: it has no value.
     current_.clear();
-    message(why);
+    if (failure.explanation().empty())
+        return message(failure_line(failure.kind()));
+    for (const std::string &why : failure.explanation())
+        message(why);
 }
 
 std::vector<std::string> Working::lines(int figures, char decimal_separator) const
@@ -230,8 +313,11 @@ std::vector<std::string> Working::lines(int figures, char decimal_separator) con
             line = "已知 ";
             for (std::size_t k = 0; k < knowns_.size(); ++k) {
                 const Known &known = knowns_[k];
-                line += (k ? "，" : "") + known.symbol + " = " +
-                        full_markup(known.value, decimal_separator);
+                line += (k ? "，" : "") + known.symbol + " = ";
+                if (known.typed_unit && !known.typed_unit->degrees())
+                    line += full_markup(known.typed, decimal_separator) + " " +
+                            std::string(known.typed_unit->symbol) + " = ";
+                line += full_markup(known.value, decimal_separator);
                 // 120°: a degree sign follows its number without a space.
                 line += (known.unit.empty() || known.unit == "°" ? "" : " ") + known.unit;
                 line += known.note;

@@ -72,15 +72,12 @@ void CircularMotionPage::compute_circular_motion()
 {
     // The box of the speed not given is never read, whatever it holds.
     const bool v_given = Option3->isChecked();
-    mechanics::Working &working = new_working();
-    working.solve();
-    const double speed = v_given ? ui::read_box(Text10, working, "v", "m/s")
-                                 : ui::read_box(Text11, working, "ω", "rad/s");
-    const double radius = ui::read_box(Text12, working, "R", "m");
-    const double mass = ui::read_box(Text13, working, "m", "kg");
-    const mechanics::Centripetal result = mechanics::centripetal(
-        v_given ? mechanics::GivenSpeed::Linear : mechanics::GivenSpeed::Angular, speed, radius,
-        mass, &working);
+    const std::string speed = (v_given ? Text10 : Text11)->text().toStdString();
+    const std::string radius = Text12->text().toStdString(), mass = Text13->text().toStdString();
+    const mechanics::Centripetal result = mechanics::solve_circular_motion(
+        {v_given ? mechanics::GivenSpeed::Linear : mechanics::GivenSpeed::Angular, speed, radius,
+         mass, ui::decimal_separator()},
+        new_working());
     ui::write_box(Text14, result.acceleration);
     ui::write_box(Text15, result.force);
     publish_working();

@@ -93,27 +93,18 @@ void LinearMotionPage::set_known(const Quantity &q)
 
 void LinearMotionPage::compute_linear_motion()
 {
-    // Texts of v0, vt, a and S wait for the formula that uses them; t is
-    // converted here, so a bad time ends the click before the count is checked.
-    mechanics::KnownSet known;
-    std::string texts[4];
-    double t = 0;
-    mechanics::Working &working = new_working();
+    mechanics::MotionInput input;
+    input.decimal_separator = ui::decimal_separator();
+    std::string texts[5];
+    std::string_view *fields[] = {&input.v0, &input.vt, &input.a, &input.s, &input.t};
     for (std::size_t i = 0; i < quantities_.size(); ++i) {
-        const Quantity &q = quantities_[i];
-        const auto quantity = static_cast<MotionQuantity>(i);
-        if (q.known->checkState() != Qt::Checked)
+        if (quantities_[i].known->checkState() != Qt::Checked)
             continue;
-        known.add(quantity);
-        if (quantity == MotionQuantity::T)
-            t = ui::read_box(q.box, working, "t", "s");
-        else
-            texts[static_cast<int>(quantity)] = q.box->text().toStdString();
+        input.known.add(static_cast<MotionQuantity>(i));
+        texts[i] = quantities_[i].box->text().toStdString();
+        *fields[i] = texts[i];
     }
-    const mechanics::KnownValues values{texts[0], texts[1], texts[2],
-                                        texts[3], t,        ui::decimal_separator()};
-    const mechanics::MotionOutcome outcome =
-        mechanics::solve_linear_motion(known, values, &working);
+    const mechanics::MotionOutcome outcome = mechanics::solve_linear_motion(input, new_working());
     if (const auto *message = std::get_if<mechanics::MotionMessage>(&outcome)) {
         show_message(mechanics::motion_message_text(*message));
         return;

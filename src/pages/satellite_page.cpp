@@ -55,10 +55,9 @@ SatellitePage::SatellitePage(std::shared_ptr<ui::Services> services, QWidget *pa
 
 void SatellitePage::compute_satellite()
 {
-    mechanics::Working &working = new_working();
-    working.solve();
-    const double height = ui::read_box(Text25, working, "h", "m");
-    const std::optional<mechanics::Orbit> orbit = mechanics::satellite_orbit(height, &working);
+    const std::string height = Text25->text().toStdString();
+    const std::optional<mechanics::Orbit> orbit =
+        mechanics::solve_satellite({height, ui::decimal_separator()}, new_working());
     if (!orbit) {
         show_message(mechanics::INPUT_ERROR_MESSAGE);
         return;

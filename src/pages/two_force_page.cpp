@@ -58,10 +58,9 @@ TwoForcePage::TwoForcePage(std::shared_ptr<ui::Services> services, QWidget *pare
 
 void TwoForcePage::compute_resultant()
 {
-    // F1 and F2 are converted where the formula first uses them, α at once.
     const std::string f1 = Text1->text().toStdString(), f2 = Text2->text().toStdString();
     const std::string alpha = Text3->text().toStdString();
-    const double resultant = mechanics::resultant(
+    const double resultant = mechanics::solve_two_forces(
         {f1, f2, alpha, !Option1->isChecked(), ui::decimal_separator()}, new_working());
     ui::write_box(Text4, resultant);
     publish_working();

@@ -87,28 +87,22 @@ void WorkPowerPage::angle_unit_chosen(int index)
 
 void WorkPowerPage::compute_work_power()
 {
-    const QByteArray force = Text16->text().toUtf8();
-    const QByteArray angle = Text17->text().toUtf8();
-    const QByteArray displacement = Text18->text().toUtf8();
-    const QByteArray speed = Text19->text().toUtf8();
-    const QByteArray time = Text20->text().toUtf8();
-    const auto view = [](const QByteArray &bytes) {
-        return std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-    };
-
+    const std::string force = Text16->text().toStdString(), angle = Text17->text().toStdString();
+    const std::string displacement = Text18->text().toStdString();
+    const std::string speed = Text19->text().toStdString(), time = Text20->text().toStdString();
     const mechanics::WorkPowerInput input{
         .mode = Option5->isChecked() ? mechanics::PowerMode::Average
                                      : mechanics::PowerMode::Instantaneous,
-        .force = view(force),
-        .angle = view(angle),
+        .force = force,
+        .angle = angle,
         .angle_in_radians = AngleInRadians,
-        .displacement = view(displacement),
-        .speed = view(speed),
-        .time = view(time),
+        .displacement = displacement,
+        .speed = speed,
+        .time = time,
         .decimal_separator = ui::decimal_separator(),
     };
     // Both results exist before either box is written.
-    const mechanics::WorkPower result = mechanics::compute_work_power(input, &new_working());
+    const mechanics::WorkPower result = mechanics::solve_work_power(input, new_working());
     ui::write_box(Text21, result.work);
     ui::write_box(Text22, result.power);
     publish_working();

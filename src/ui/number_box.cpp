@@ -122,14 +122,6 @@ char decimal_separator()
     return '.';
 }
 
-double read_box(const QLineEdit *box, mechanics::Working &working, std::string_view symbol,
-                std::string_view unit)
-{
-    const QByteArray bytes = box->text().toUtf8();
-    return working.read(symbol, std::string_view(bytes.constData(), bytes.size()), unit,
-                        decimal_separator());
-}
-
 QString number_text(double value)
 {
     return QString::fromStdString(mechanics::number_text(value, decimal_separator()));

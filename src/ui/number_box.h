@@ -19,11 +19,6 @@ namespace ui {
 // Taken from the default QLocale, which is the system's unless a test pins one.
 char decimal_separator();
 
-// The box read with read_number as a known value of the working, which names
-// it if it fails; raises CalculationFailure.
-double read_box(const QLineEdit *box, mechanics::Working &working, std::string_view symbol,
-                std::string_view unit);
-
 QString number_text(double value);
 void write_box(QLineEdit *box, double value);
 

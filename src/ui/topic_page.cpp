@@ -57,9 +57,9 @@ mechanics::Working &TopicPage::new_working()
     return working_;
 }
 
-void TopicPage::click_failed(mechanics::Failure kind)
+void TopicPage::click_failed(const mechanics::CalculationFailure &failure)
 {
-    working_.failed(kind);
+    working_.failed(failure);
     publish_working();
 }
 

@@ -24,7 +24,7 @@ public:
     // The working of the page's last click; empty before the first.
     const mechanics::Working &working() const { return working_; }
     // The click ended on a calculation failure: the working says why.
-    void click_failed(mechanics::Failure kind);
+    void click_failed(const mechanics::CalculationFailure &failure);
 
     // Whether the page computes, and so has a working to show.
     bool offers_working() const { return offers_working_; }

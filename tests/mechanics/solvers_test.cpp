@@ -1,5 +1,7 @@
-// The calculators by the table in tests/data/mechanics/solvers.txt: what the
-// student types and what the boxes show, the message, or a silent failure.
+// The calculators by two tables of what the student types: in
+// tests/data/mechanics/solvers.txt what the boxes show, the message, or the
+// kind of silent failure; in book.txt published problems, typed as the book
+// states them, and what the working's answer must say at the book's figures.
 #include "mechanics/circular_motion.h"
 #include "mechanics/linear_motion.h"
 #include "mechanics/messages.h"
@@ -7,57 +9,144 @@
 #include "mechanics/satellite.h"
 #include "mechanics/two_forces.h"
 #include "mechanics/work_power.h"
+#include "mechanics/working.h"
 #include "support/data.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace mechanics;
 
 namespace {
 
-QString texts(std::initializer_list<double> values)
+// "forces degrees F1=3 F2=4 N α=90": the calculator, the page's unit of angle,
+// and each box's text, which may hold blanks before a unit.
+struct Click {
+    QString calculator;
+    bool degrees = false;
+    QList<std::pair<QString, std::string>> boxes;
+
+    std::string operator[](const QString &name) const
+    {
+        for (const auto &[box, text] : boxes)
+            if (box == name)
+                return text;
+        return "not typed";
+    }
+    bool has(const QString &name) const { return (*this)[name] != "not typed"; }
+    // Average power where s is typed before v, instantaneous where v comes first.
+    bool average() const
+    {
+        for (const auto &[box, text] : boxes)
+            if (box == u"s" || box == u"v")
+                return box == u"s";
+        return true;
+    }
+};
+
+Click parse(const QString &typed)
+{
+    static const QRegularExpression next_box(QStringLiteral(R"(\s+(?=[^\s=]+=))"));
+    QStringList words = typed.split(next_box);
+    Click click;
+    click.calculator = words.front().section(u' ', 0, 0);
+    click.degrees = words.takeFirst().contains(u"degrees");
+    for (const QString &word : words)
+        click.boxes.append({word.section(u'=', 0, 0), word.section(u'=', 1).toStdString()});
+    return click;
+}
+
+QString boxes(const QStringList &names, std::initializer_list<double> values)
 {
     QStringList written;
+    auto name = names.begin();
     for (double value : values)
-        written << QString::fromStdString(number_text(value));
+        written << *name++ + u'=' + QString::fromStdString(number_text(value));
     return written.join(u' ');
 }
 
-QString solved(QStringList in)
+QString linear(const Click &c, Working &w)
 {
-    const QString calculator = in.takeFirst();
-    const auto typed = [&in](int i) { return in[i].toStdString(); };
-    if (calculator.startsWith(u"forces")) { // forces° for degrees
-        const double a = in[2].toDouble();
-        return texts({compose_two_forces(in[0].toDouble(), in[1].toDouble(),
-                                         calculator.endsWith(u'°') ? degrees_to_radians(a) : a)});
+    static const QStringList NAMES = {"v0", "vt", "a", "S", "t"};
+    MotionInput in;
+    std::string texts[5];
+    std::string_view *fields[] = {&in.v0, &in.vt, &in.a, &in.s, &in.t};
+    for (int i = 0; i < 5; ++i) {
+        if (c.has(NAMES[i])) {
+            in.known.add(static_cast<MotionQuantity>(i));
+            texts[i] = c[NAMES[i]];
+            *fields[i] = texts[i];
+        }
     }
-    if (calculator == u"circular") {
-        const Centripetal c = centripetal(in[0] == u'v' ? GivenSpeed::Linear : GivenSpeed::Angular,
-                                          in[1].toDouble(), in[2].toDouble(), in[3].toDouble());
-        return texts({c.acceleration, c.force});
+    const MotionOutcome outcome = solve_linear_motion(in, w);
+    static const char *MESSAGES[] = {"Count", "Sign", "ZeroDisplacement", "Time", "Calculation"};
+    if (const auto *message = std::get_if<MotionMessage>(&outcome))
+        return QStringLiteral("message ") + MESSAGES[static_cast<int>(*message)];
+    const auto &[first, second] = std::get<MotionSolution>(outcome);
+    return boxes({NAMES[int(first.quantity)], NAMES[int(second.quantity)]},
+                 {first.value, second.value});
+}
+
+// What the boxes show after the click, or the message named.
+QString solved(const Click &c, Working &w)
+{
+    if (c.calculator == u"forces")
+        return boxes({"F"}, {solve_two_forces({c["F1"], c["F2"], c["α"], c.degrees}, w)});
+    if (c.calculator == u"circular") {
+        const bool v = c.has("v");
+        const Centripetal r = solve_circular_motion(
+            {v ? GivenSpeed::Linear : GivenSpeed::Angular, c[v ? "v" : "ω"], c["R"], c["m"]}, w);
+        return boxes({"a", "F"}, {r.acceleration, r.force});
     }
-    if (calculator == u"satellite") {
-        const std::optional<Orbit> o = satellite_orbit(in[0].toDouble());
-        return o ? texts({o->speed, o->period, o->angular_speed})
-                 : QString::fromUtf8(INPUT_ERROR_MESSAGE);
+    if (c.calculator == u"satellite") {
+        const std::optional<Orbit> o = solve_satellite({c["h"]}, w);
+        return o ? boxes({"v", "T", "ω"}, {o->speed, o->period, o->angular_speed})
+                 : QStringLiteral("message Input");
     }
-    if (calculator == u"work") {
-        const WorkPower w = compute_work_power(
-            {in[0].startsWith(u's') ? PowerMode::Average : PowerMode::Instantaneous, typed(1),
-             typed(2), !in[0].endsWith(u'°'), typed(3), typed(4), typed(5)});
-        return texts({w.work, w.power});
+    if (c.calculator == u"work") {
+        const WorkPower r = solve_work_power(
+            {c.average() ? PowerMode::Average : PowerMode::Instantaneous, c["F"], c["α"],
+             !c.degrees, c["s"], c["v"], c["t"]},
+            w);
+        return boxes({"W", "P"}, {r.work, r.power});
     }
-    KnownSet known; // linear motion; _ where the box is not ticked
-    for (int i = 0; i < 5; ++i)
-        if (in[i] != u'_')
-            known.add(static_cast<MotionQuantity>(i));
-    const MotionOutcome result =
-        solve_linear_motion(known, {typed(0), typed(1), typed(2), typed(3), in[4].toDouble()});
-    if (const auto *message = std::get_if<MotionMessage>(&result))
-        return QString::fromStdString(motion_message_text(*message));
-    return texts(
-        {std::get<MotionSolution>(result)[0].value, std::get<MotionSolution>(result)[1].value});
+    return linear(c, w);
+}
+
+QString failure_name(Failure kind)
+{
+    static const char *NAMES[] = {"NotANumber", "DivisionByZero", "NegativeRoot",
+                                  "OutOfRange", "UnknownUnit",    "WrongUnit"};
+    return QStringLiteral("failure ") + NAMES[static_cast<int>(kind)];
+}
+
+// The working's lines at `figures`, a failure's explanation at the end.
+QString working_text(const Click &c, int figures, QString *out = nullptr)
+{
+    Working w;
+    try {
+        const QString shown = solved(c, w);
+        if (out)
+            *out = shown;
+    } catch (const CalculationFailure &failure) {
+        if (out)
+            *out = failure_name(failure.kind());
+        w.failed(failure);
+    }
+    QStringList lines;
+    for (const std::string &line : w.lines(figures, '.'))
+        lines << QString::fromStdString(line);
+    return lines.join(u'\n');
+}
+
+void add_rows(const QString &table)
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("expected");
+    for (const QString &line : test::data_lines(table)) {
+        const QString typed = line.section(" → ", 0, 0);
+        QTest::newRow(qPrintable(typed)) << typed << line.section(" → ", 1).section("  # ", 0, 0);
+    }
 }
 
 } // namespace
@@ -65,29 +154,34 @@ QString solved(QStringList in)
 class SolversTest : public QObject {
     Q_OBJECT
 private slots:
-    void solve_data();
-    void solve();
+    void boxes_data() { add_rows("mechanics/solvers.txt"); }
+    void boxes();
+    void book_data() { add_rows("mechanics/book.txt"); }
+    void book();
 };
 
-void SolversTest::solve_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("out");
-    for (const QString &line : test::data_lines("mechanics/solvers.txt"))
-        QTest::newRow(qPrintable(line.section(" | ", 0, 0)))
-            << line.section(" | ", 0, 0)
-            << line.section(" | ", 1).section("  # ", 0, 0).replace("\\r\\n", "\r\n");
-}
-
-void SolversTest::solve()
+void SolversTest::boxes()
 {
     QFETCH(QString, typed);
-    QFETCH(QString, out);
-    try {
-        QCOMPARE(solved(typed.split(u' ')), out);
-    } catch (const CalculationFailure &) {
-        QCOMPARE(QStringLiteral("failure"), out);
-    }
+    QFETCH(QString, expected);
+    QString shown;
+    const QString working = working_text(parse(typed), 3, &shown);
+    QCOMPARE(shown, expected);
+    // Every click explains itself: a value, the message's reason or the failure's.
+    QVERIFY2(!working.isEmpty() && !working.contains(u"nan") && !working.contains(u"inf"),
+             qPrintable(working));
+}
+
+// "@2 位移 S = 20 m ; …": each piece must stand in the working at two figures.
+void SolversTest::book()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, expected);
+    const int figures = expected.section(u' ', 0, 0).mid(1).toInt();
+    const QString working = working_text(parse(typed), figures);
+    for (const QString &piece : expected.section(u' ', 1).split(QStringLiteral(" ; ")))
+        QVERIFY2(working.contains(piece.trimmed()),
+                 qPrintable(piece + QStringLiteral(" is not in:\n") + working));
 }
 
 QTEST_APPLESS_MAIN(SolversTest)
