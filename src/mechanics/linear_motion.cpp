@@ -146,18 +146,21 @@ MotionOutcome backwards(std::string_view reason, MotionMessage message, Number a
 
 constexpr std::string_view NO_ANSWER = "求出的时间 t 为负，不合题意，无解。";
 
+// "末速度 v_t 为 −10.0 m/s（负号表示方向与正方向相反）" in 答.
+void signed_answer(Q q, Number value, std::string_view before, Working &w)
+{
+    w.text(before).text(WORDS[index(q)]).text(" 为 ").answer(value, DIMENSIONS[index(q)]);
+    w.text(value < 0 && q != Q::T ? "（负号表示方向与正方向相反）" : "");
+}
+
 MotionSolution solution(Q first, Number first_value, Q second, Number second_value, Working &w)
 {
     w.text("答：");
-    for (const auto &[q, value] : {std::pair(first, first_value), {second, second_value}}) {
-        w.text(q == first ? "" : "，").text(WORDS[index(q)]).text(" 为 ");
-        w.answer(value, DIMENSIONS[index(q)]);
-        w.text(value < 0 && q != Q::T ? "（负号表示方向与正方向相反）" : "");
-    }
+    signed_answer(first, first_value, "", w);
+    signed_answer(second, second_value, "，", w);
     w.text("。");
     w.end_line();
-    return {MotionResult{first, first_value.value()},
-            MotionResult{second, second_value.value()}};
+    return {MotionResult{first, first_value.value()}, MotionResult{second, second_value.value()}};
 }
 
 // A known time that carries the motion through a stop and back: when the
@@ -196,9 +199,10 @@ MotionSolution braking_answer(Number v0, Number a, Number t, Number vt, Number s
     w.text("答：若物体停止后不再运动（如刹车）：t_停 = ").figures(stop).text(" s < ");
     w.value(t, false).text(" s，").value(t, false).text(" s 末速度为 0，").value(t, false);
     w.text(" s 内位移 S = ").answer(stopped, Dimension::Length);
-    w.text("；若物体减速到零后反向运动（如沿光滑斜面上滑）：末速度 v_t 为 ");
-    w.answer(vt, Dimension::Speed).text("，位移 S 为 ").answer(s, Dimension::Length);
-    w.text(s < 0 || vt < 0 ? "（负号表示方向与正方向相反）。" : "。");
+    w.text("；若物体减速到零后反向运动（如沿光滑斜面上滑）：");
+    signed_answer(Q::Vt, vt, "", w);
+    signed_answer(Q::S, s, "，", w);
+    w.text("。");
     w.end_line();
     return {MotionResult{Q::Vt, vt.value()}, MotionResult{Q::S, s.value()}};
 }
@@ -208,7 +212,6 @@ MotionSolution braking_answer(Number v0, Number a, Number t, Number vt, Number s
 MotionOutcome from_v0_vt_a(const Knowns &k, Working &w)
 {
     const Number vt = k.vt(), v0 = k.v0(), a = k.a();
-    w.order_knowns({"v_0", "v_t", "a"});
     if (uniform(v0, vt, a))
         throw CalculationFailure(Failure::DivisionByZero, "uniform motion")
             .explained({"无法计算：a = 0 时物体做匀速直线运动，由 v_0、v_t、a 求不出 t 和 S。"});
@@ -226,7 +229,6 @@ MotionOutcome from_v0_vt_s(const Knowns &k, Working &w)
         return MotionMessage::ZeroDisplacement;
     }
     const Number vt = k.vt(), v0 = k.v0();
-    w.order_knowns({"v_0", "v_t", "S"});
     const Number a = w.let("a", [&] { return 0.5 * (sq(vt) - sq(v0)) / s; });
     w.text("由 v_t^2 − v_0^2 = 2aS 得 a = \\frac{v_t^2 − v_0^2}{2S} = \\frac{").value(vt);
     w.text("^2 − ").value(v0).text("^2}{2×").value(s).text("} m/s^2 ").result(a).text(" m/s^2");
@@ -246,7 +248,6 @@ MotionOutcome from_v0_vt_t(const Knowns &k, Working &w)
         return MotionMessage::Time;
     }
     const Number vt = k.vt(), v0 = k.v0();
-    w.order_knowns({"v_0", "v_t", "t"});
     const Number a = acceleration_over(v0, vt, t, w);
     const Number s = displacement(v0, a, t, w);
     note_stop(v0, vt, a, w);
@@ -301,7 +302,6 @@ MotionOutcome from_v0_a_s(const Knowns &k, Working &w)
 MotionOutcome from_v0_a_t(const Knowns &k, Working &w)
 {
     const Number v0 = k.v0(), a = k.a(), t = k.t();
-    w.order_knowns({"v_0", "a", "t"});
     const Number vt = speed_after(v0, a, t, w);
     const Number s = displacement(v0, a, t, w);
     if ((v0 > 0 && vt < 0) || (v0 < 0 && vt > 0))
@@ -312,7 +312,6 @@ MotionOutcome from_v0_a_t(const Knowns &k, Working &w)
 MotionOutcome from_v0_s_t(const Knowns &k, Working &w)
 {
     const Number s = k.s(), v0 = k.v0(), t = k.t();
-    w.order_knowns({"v_0", "S", "t"});
     const Number a = w.let("a", [&] { return 2.0 * (s - v0 * t) / sq(t); });
     w.text("由 S = v_0t + \\frac{1}{2}at^2 得 a = \\frac{2(S − v_0t)}{t^2} = \\frac{2×(");
     w.value(s).text(" − ").value(v0).text("×").value(t).text(")}{").value(t);
@@ -340,7 +339,6 @@ MotionOutcome from_vt_a_s(const Knowns &k, Working &w)
 MotionOutcome from_vt_a_t(const Knowns &k, Working &w)
 {
     const Number vt = k.vt(), a = k.a(), t = k.t();
-    w.order_knowns({"v_t", "a", "t"});
     const Number v0 = w.let("v_0", [&] { return vt - a * t; });
     w.text("由 v_t = v_0 + at 得 v_0 = v_t − at = [").value(vt).text(" − ").value(a);
     w.text("×").value(t).text("] m/s ").result(v0).text(" m/s");
@@ -353,7 +351,6 @@ MotionOutcome from_vt_a_t(const Knowns &k, Working &w)
 MotionOutcome from_vt_s_t(const Knowns &k, Working &w)
 {
     const Number s = k.s(), vt = k.vt(), t = k.t();
-    w.order_knowns({"v_t", "S", "t"});
     const Number v0 = w.let("v_0", [&] { return 2.0 * s / t - vt; });
     w.text("由 S = \\frac{v_0 + v_t}{2}t 得 v_0 = \\frac{2S}{t} − v_t = [\\frac{2×");
     w.value(s).text("}{").value(t).text("} − ").value(vt).text("] m/s ").result(v0);
@@ -367,7 +364,6 @@ MotionOutcome from_vt_s_t(const Knowns &k, Working &w)
 MotionOutcome from_a_s_t(const Knowns &k, Working &w)
 {
     const Number s = k.s(), a = k.a(), t = k.t();
-    w.order_knowns({"a", "S", "t"});
     const Number v0 = w.let("v_0", [&] { return (s - 0.5 * a * sq(t)) / t; });
     w.text("由 S = v_0t + \\frac{1}{2}at^2 得 v_0 = \\frac{S − \\frac{1}{2}at^2}{t} = \\frac{");
     w.value(s).text(" − \\frac{1}{2}×").value(a).text("×").value(t).text("^2}{");
@@ -409,6 +405,7 @@ MotionOutcome solve_linear_motion(const MotionInput &input, Working &w)
         return MotionMessage::Count;
     }
     w.solve("以初速度方向为正方向。");
+    w.order_knowns({"v_0", "v_t", "a", "S", "t"});
     for (const Row &row : ROWS) {
         if (row.known == input.known)
             return row.solve(knowns, w);

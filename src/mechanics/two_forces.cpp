@@ -67,7 +67,8 @@ double solve_two_forces(const TwoForceInput &input, Working &w)
     const Number f1 = w.read("F_1", input.f1, Dimension::Force, separator);
     const Number f2 = w.read("F_2", input.f2, Dimension::Force, separator);
     w.line("由平行四边形定则 F_合 = \\sqrt{F_1^2 + F_2^2 + 2F_1F_2cos α} 得");
-    const Number f = w.let("F_合", [&] { return compose_two_forces(f1.value(), f2.value(), alpha); });
+    const Number f =
+        w.let("F_合", [&] { return compose_two_forces(f1.value(), f2.value(), alpha); });
     w.text("F_合 = \\sqrt{").value(f1).text("^2 + ").value(f2).text("^2 + 2×").value(f1);
     w.text("×").value(f2).text("×cos ");
     write_angle(w, alpha);

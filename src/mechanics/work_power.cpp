@@ -36,6 +36,7 @@ struct Read {
 WorkPower average(const WorkPowerInput &input, const Angle &alpha, Working &w)
 {
     const Read read{input, w};
+    w.order_knowns({"F", "s", "t", "α"});
     const Number c = alpha.cos();
     const Number force = read("F", input.force, Dimension::Force);
     const Number s = read("s", input.displacement, Dimension::Length);
@@ -51,7 +52,6 @@ WorkPower average(const WorkPowerInput &input, const Angle &alpha, Working &w)
         w.end_line();
     }
     const Number t = read("t", input.time, Dimension::Time);
-    w.order_knowns({"F", "s", "t", "α"});
     const Number power = w.let("P", [&] { return work / t; });
     w.text("由 P = \\frac{W}{t} 得 P = \\frac{").value(work).text("}{").value(t).text("} W ");
     w.result(power).text(" W");
@@ -65,6 +65,7 @@ WorkPower average(const WorkPowerInput &input, const Angle &alpha, Working &w)
 WorkPower instantaneous(const WorkPowerInput &input, const Angle &alpha, Working &w)
 {
     const Read read{input, w};
+    w.order_knowns({"F", "v", "t", "α"});
     const Number c = alpha.cos();
     const Number force = read("F", input.force, Dimension::Force);
     const Number v = read("v", input.speed, Dimension::Speed);
@@ -76,11 +77,12 @@ WorkPower instantaneous(const WorkPowerInput &input, const Angle &alpha, Working
         write_cosine(w, alpha);
         w.text(" W ").result(power).text(" W");
         w.end_line();
-        w.text("答：瞬时功率 P 为 ").answer(power, Dimension::Power).text("；求功 W 还需已知时间 t。");
+        w.text("答：瞬时功率 P 为 ")
+            .answer(power, Dimension::Power)
+            .text("；求功 W 还需已知时间 t。");
         w.end_line();
     }
     const Number t = read("t", input.time, Dimension::Time);
-    w.order_knowns({"F", "v", "t", "α"});
     const Number work = w.let("W", [&] { return t * k * c; });
     // A zero t fails: 0 / 0 when the speed made W zero, W / 0 otherwise.
     const Number power = w.let("P", [&] { return work / t; });

@@ -216,17 +216,12 @@ Number Working::read_known(std::string_view symbol, const Reading &reading, Dime
 void Working::known(std::string_view symbol, Number value, std::string_view unit,
                     std::string_view note)
 {
-    knowns_.push_back(
-        {std::string(symbol), value.value(), std::string(unit), std::string(note)});
+    knowns_.push_back({std::string(symbol), value.value(), std::string(unit), std::string(note)});
 }
 
 void Working::order_knowns(std::initializer_list<std::string_view> symbols)
 {
-    const auto place = [symbols](const Known &k) {
-        return std::find(symbols.begin(), symbols.end(), k.symbol) - symbols.begin();
-    };
-    std::stable_sort(knowns_.begin(), knowns_.end(),
-                     [&](const Known &a, const Known &b) { return place(a) < place(b); });
+    order_.assign(symbols.begin(), symbols.end());
 }
 
 std::string Working::step_failure_line(std::string_view symbol, Failure kind)
@@ -301,6 +296,17 @@ void Working::failed(const CalculationFailure &failure)
         message(why);
 }
 
+std::vector<Working::Known> Working::ordered_knowns() const
+{
+    std::vector<Known> knowns = knowns_;
+    const auto place = [this](const Known &k) {
+        return std::find(order_.begin(), order_.end(), k.symbol) - order_.begin();
+    };
+    std::stable_sort(knowns.begin(), knowns.end(),
+                     [&](const Known &a, const Known &b) { return place(a) < place(b); });
+    return knowns;
+}
+
 std::vector<std::string> Working::lines(int figures, char decimal_separator) const
 {
     std::vector<std::string> out;
@@ -311,8 +317,9 @@ std::vector<std::string> Working::lines(int figures, char decimal_separator) con
         std::string line;
         if (static_cast<int>(n) == knowns_line_) {
             line = "已知 ";
-            for (std::size_t k = 0; k < knowns_.size(); ++k) {
-                const Known &known = knowns_[k];
+            const std::vector<Known> knowns = ordered_knowns();
+            for (std::size_t k = 0; k < knowns.size(); ++k) {
+                const Known &known = knowns[k];
                 line += (k ? "，" : "") + known.symbol + " = ";
                 if (known.typed_unit && !known.typed_unit->degrees())
                     line += full_markup(known.typed, decimal_separator) + " " +

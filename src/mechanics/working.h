@@ -74,7 +74,7 @@ public:
                std::string_view note = {});
 
     // The 已知 line lists the knowns in this order of their symbols, whatever
-    // the order they were read in.
+    // the order they were read in, also those read after the call.
     void order_knowns(std::initializer_list<std::string_view> symbols);
 
     // A step: the value of `formula`, a failure in it explained as one in
@@ -133,6 +133,8 @@ private:
     std::vector<std::vector<Piece>> lines_;
     std::vector<Piece> current_;
     std::vector<Known> knowns_;
+    std::vector<std::string> order_; // of the symbols on the 已知 line
+    std::vector<Known> ordered_knowns() const;
     int knowns_line_ = -1; // where the 已知 line stands
     // The first unit other than SI the student typed for each kind of quantity.
     std::array<const Unit *, 9> typed_units_{};

@@ -104,10 +104,10 @@ QString solved(const Click &c, Working &w)
                  : QStringLiteral("message Input");
     }
     if (c.calculator == u"work") {
-        const WorkPower r = solve_work_power(
-            {c.average() ? PowerMode::Average : PowerMode::Instantaneous, c["F"], c["α"],
-             !c.degrees, c["s"], c["v"], c["t"]},
-            w);
+        const WorkPower r =
+            solve_work_power({c.average() ? PowerMode::Average : PowerMode::Instantaneous, c["F"],
+                              c["α"], !c.degrees, c["s"], c["v"], c["t"]},
+                             w);
         return boxes({"W", "P"}, {r.work, r.power});
     }
     return linear(c, w);

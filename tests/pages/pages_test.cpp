@@ -1,24 +1,18 @@
-// Each page built alone, as a student uses it: typing, ticking, clicking, and
-// what its boxes, message boxes, picture and saved files show afterwards.
-#include "pages/circular_motion_page.h"
-#include "pages/linear_motion_page.h"
-#include "pages/mechanical_energy_page.h"
-#include "pages/satellite_page.h"
-#include "pages/two_force_page.h"
-#include "pages/vibration_page.h"
-#include "pages/work_power_page.h"
+// Each page as a student uses it in the main window: typing, ticking, clicking
+// through the window's own dispatcher, and what its boxes, message boxes,
+// working, picture and saved files show afterwards.
+#include "app/main_window.h"
 #include "support/data.h"
 #include "support/fake_services.h"
 #include "support/gui.h"
 #include "support/gui_main.h"
 #include "ui/graph_surface.h"
+#include "ui/topic_page.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QDir>
 #include <QTemporaryDir>
-
-using namespace pages;
 
 #ifndef VANTREL_SVG // a Qt without Qt SVG: no vectors to save
 #define VANTREL_SVG 0
@@ -43,51 +37,27 @@ private slots:
     void vibration_saved();
 
 private:
-    // The page's buttons run what the main window runs for them, inside its error
-    // trap: a failure ends the click and what was written stays.
-    template <class P> void make(std::initializer_list<std::pair<const char *, void (P::*)()>> run)
-    {
-        auto *page = new P(services_);
-        page_.reset(page);
-        for (const auto &[name, action] : run)
-            connect(test::control<QAbstractButton>(page, name), &QAbstractButton::clicked, page,
-                    [page, a = action] {
-                        try {
-                            (page->*a)();
-                        } catch (const mechanics::CalculationFailure &failure) {
-                            page->click_failed(failure.kind());
-                        }
-                    });
-    }
     void open(const QString &page);
 
     std::shared_ptr<test::FakeServices> services_;
-    std::unique_ptr<ui::TopicPage> page_;
+    std::unique_ptr<app::Frmload> window_;
+    ui::TopicPage *page_ = nullptr;
 };
 
+// The main window on the page named, through its navigation button.
 void PagesTest::open(const QString &page)
 {
+    static const QStringList PAGES = {"forces", "linear",    "circular", "energy",
+                                      "work",   "vibration", "satellite"};
     QLocale::setDefault(QLocale::c());
-    services_ = std::make_shared<test::FakeServices>();
-    if (page == "forces")
-        make<TwoForcePage>({{"CurtButton1_9", &TwoForcePage::compute_resultant}});
-    else if (page == "linear")
-        make<LinearMotionPage>({{"CurtButton1_10", &LinearMotionPage::compute_linear_motion}});
-    else if (page == "circular")
-        make<CircularMotionPage>(
-            {{"CurtButton1_11", &CircularMotionPage::compute_circular_motion}});
-    else if (page == "energy")
-        make<MechanicalEnergyPage>({{"CurtButton1_12", &MechanicalEnergyPage::toggle_explanation}});
-    else if (page == "work")
-        make<WorkPowerPage>({{"CurtButton1_13", &WorkPowerPage::compute_work_power}});
-    else if (page == "satellite")
-        make<SatellitePage>({{"CurtButton1_16", &SatellitePage::compute_satellite}});
-    else // the vibration page
-        make<VibrationPage>({{"CurtButton1_14", &VibrationPage::plot_vibration_graph},
-                             {"CurtButton1_17", &VibrationPage::save_vibration_graph}});
-    page_->resize(ui::to_pixels(5175, 2415)); // the main window's page area
-    page_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(page_.get()));
+    window_.reset(new app::Frmload(services_ = std::make_shared<test::FakeServices>()));
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    const int n = static_cast<int>(PAGES.indexOf(page));
+    QTest::mouseClick(test::control<QWidget>(window_.get(), QString("CurtButton1_%1").arg(n)),
+                      Qt::LeftButton);
+    page_ = static_cast<ui::TopicPage *>(window_->page(n));
+    QVERIFY(page_->isVisible());
 }
 
 void PagesTest::through_the_page_data()
@@ -107,10 +77,10 @@ void PagesTest::through_the_page()
     QFETCH(QString, expected);
     const QString message = expected.section("message=", 1);
     open(QString(QTest::currentDataTag()).section(u':', 0, 0)); // the page named before the colon
-    test::steps(page_.get(), steps);
+    test::steps(window_.get(), steps);
     for (const QString &expect :
          expected.section("message=", 0, 0).split(u' ', Qt::SkipEmptyParts)) {
-        auto *w = test::control<QWidget>(page_.get(), expect.section(u'=', 0, 0).remove(u'!'));
+        auto *w = test::control<QWidget>(page_, expect.section(u'=', 0, 0).remove(u'!'));
         if (expect.contains(u'=')) {
             QCOMPARE(w->property("text").toString(), expect.section(u'=', 1));
             continue;
@@ -139,7 +109,7 @@ void PagesTest::working()
     QFETCH(QString, steps);
     QFETCH(QString, expected);
     open(QString(QTest::currentDataTag()).section(u':', 0, 0));
-    test::steps(page_.get(), steps);
+    test::steps(window_.get(), steps);
     QStringList lines;
     for (const std::string &line : page_->working().lines(3, '.'))
         lines << QString::fromStdString(line);
@@ -150,19 +120,18 @@ void PagesTest::working()
 void PagesTest::vibration_colour_and_width()
 {
     open("vibration");
-    auto *surface = test::control<ui::GraphSurface>(page_.get(), "Pic1");
+    auto *surface = test::control<ui::GraphSurface>(page_, "Pic1");
     services_->colour_answers.push_back(QColor(Qt::red));
     test::steps(
-        page_.get(),
+        window_.get(),
         "@de_DE Text24=0,1 Command1 Command1 CurtButton1_14"); // the second one is cancelled
     QCOMPARE(services_->colour_requests, (QList<QColor>{Qt::black, Qt::red}));
-    test::steps(page_.get(),
+    test::steps(window_.get(),
                 "Option8 CurtButton1_14"); // its width and place: the page's reference picture
     const QImage thick = surface->take_image();
     // Hidden and shown again, the picture kept shows inside the page's frame.
     QVERIFY(page_->contentsRect().contains(surface->geometry()));
-    page_->hide();
-    page_->show();
+    test::steps(window_.get(), "CurtButton1_0 CurtButton1_5");
     const QImage shown = surface->grab().toImage().copy(surface->contentsRect());
     QCOMPARE(shown.convertToFormat(QImage::Format_RGB32),
              thick.convertToFormat(QImage::Format_RGB32));
@@ -201,8 +170,8 @@ void PagesTest::vibration_saved()
     if (magic == SVG && !VANTREL_SVG)
         QSKIP("built without Qt SVG");
     open("vibration");
-    test::steps(page_.get(), "CurtButton1_14");
-    auto *surface = test::control<ui::GraphSurface>(page_.get(), "Pic1");
+    test::steps(window_.get(), "CurtButton1_14");
+    auto *surface = test::control<ui::GraphSurface>(page_, "Pic1");
     const QImage drawn = surface->take_image().convertToFormat(QImage::Format_RGB32);
     QTemporaryDir folder;
     const QString path = answer.isEmpty() ? answer : folder.filePath(answer);
@@ -210,7 +179,7 @@ void PagesTest::vibration_saved()
     QVERIFY(answer.isEmpty() || (file.open(QIODevice::WriteOnly) && file.write(OLD) > 0));
     file.close();
     services_->save_answers.push_back(answer.isNull() ? std::nullopt : std::optional(path));
-    test::steps(page_.get(), "CurtButton1_17");
+    test::steps(window_.get(), "CurtButton1_17");
     const ui::SaveRequest &request = services_->save_requests.first();
     QCOMPARE((QStringList{request.title, request.initial_name} + request.filters),
              (QStringList{"保存图像", "振动图像", "BMP图像(*.bmp)", "JPEG图像(*.jpg)",
