@@ -25,11 +25,13 @@ inline void type(const QWidget *root, const QString &name, const QString &text)
     QTest::keyClicks(box, text);
 }
 
-// "@de_DE Text12=4 Combo1=1 Option4 ↵Text8": locale, typing, pick (-1: none), click, Return.
+// "@de_DE Text12=4 Combo1=1 Option4 ↵Text8": locale, typing (␣ a blank: "36␣km/h"),
+// pick (-1: none), click, Return.
 inline void steps(const QWidget *root, const QString &steps)
 {
     for (const QString &step : steps.split(u' ', Qt::SkipEmptyParts)) {
-        const QString name = step.section(u'=', 0, 0), value = step.section(u'=', 1);
+        const QString name = step.section(u'=', 0, 0);
+        const QString value = step.section(u'=', 1).replace(u'␣', u' ');
         if (step.startsWith(u'@'))
             QLocale::setDefault(QLocale(step.mid(1)));
         else if (step.startsWith(u'↵'))
