@@ -78,7 +78,9 @@ std::string_view failure_reason(Failure kind)
     case Failure::NegativeRoot:
         return "被开方数为负";
     case Failure::OutOfRange:
-    case Failure::NotANumber:
+    case Failure::NotANumber: // reading failures end the click before any step
+    case Failure::UnknownUnit:
+    case Failure::WrongUnit:
         break;
     }
     return "结果超出了数的范围";
