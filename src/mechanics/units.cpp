@@ -129,11 +129,15 @@ constexpr Spelling SPELLINGS[] = {
     {"转/分钟", &TURN_PER_MINUTE},
 };
 
+// FNV-1a: a few operations a byte and a good spread over short texts.
+constexpr std::uint32_t FNV_OFFSET = 2166136261u;
+constexpr std::uint32_t FNV_PRIME = 16777619u;
+
 constexpr std::uint32_t spelling_hash(std::string_view text)
 {
-    std::uint32_t hash = 2166136261u; // FNV-1a: a few operations a byte, good spread
+    std::uint32_t hash = FNV_OFFSET;
     for (const char c : text)
-        hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+        hash = (hash ^ static_cast<unsigned char>(c)) * FNV_PRIME;
     return hash;
 }
 
@@ -154,6 +158,7 @@ constexpr auto SLOT_TABLE = [] {
     return slots;
 }();
 
+// A longer text is no unit, whatever it holds: pasted text is not hashed whole.
 constexpr std::size_t LONGEST_SPELLING = [] {
     std::size_t longest = 0;
     for (const Spelling &spelling : SPELLINGS)
