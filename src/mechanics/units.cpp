@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <iterator>
 #include <string>
@@ -129,34 +130,58 @@ constexpr Spelling SPELLINGS[] = {
     {"转/分钟", &TURN_PER_MINUTE},
 };
 
-// FNV-1a: a few operations a byte and a good spread over short texts.
-constexpr std::uint32_t FNV_OFFSET = 2166136261u;
-constexpr std::uint32_t FNV_PRIME = 16777619u;
+// The hash of a spelling: its length, first two bytes and last byte, each
+// times its own odd constant (from the golden ratio and MurmurHash3's mixer),
+// summed; the slot is taken from the top bits. Four independent products cost
+// less than a hash over every byte.
+constexpr std::uint32_t HASH_FACTORS[] = {0x9E3779B1u, 0x85EBCA6Bu, 0xC2B2AE35u, 0x27D4EB2Fu};
 
 constexpr std::uint32_t spelling_hash(std::string_view text)
 {
-    std::uint32_t hash = FNV_OFFSET;
-    for (const char c : text)
-        hash = (hash ^ static_cast<unsigned char>(c)) * FNV_PRIME;
-    return hash;
+    if (text.empty())
+        return 0;
+    const auto byte = [text](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    return static_cast<std::uint32_t>(text.size()) * HASH_FACTORS[0] + byte(0) * HASH_FACTORS[1] +
+           byte(text.size() > 1 ? 1 : 0) * HASH_FACTORS[2] +
+           byte(text.size() - 1) * HASH_FACTORS[3];
 }
 
-// Open addressing over a power of two at least four times the spellings, so
-// that a lookup hashes a few bytes and compares one or two entries.
-constexpr std::size_t SLOTS = 512;
-static_assert(std::size(SPELLINGS) * 4 <= SLOTS && std::size(SPELLINGS) < 255);
+// Open addressing over a power of two at least eight times the spellings (a
+// kilobyte), so that a lookup hashes four bytes and compares one or two entries.
+constexpr std::size_t SLOTS = 1024;
+constexpr int SLOT_BITS = 10; // SLOTS is 2 to this power
+static_assert(std::size(SPELLINGS) * 8 <= SLOTS && std::size(SPELLINGS) < 255);
+
+constexpr std::size_t home_slot(std::string_view text)
+{
+    return spelling_hash(text) >> (32 - SLOT_BITS);
+}
 
 // Each slot holds an index into SPELLINGS plus one; zero is empty.
 constexpr auto SLOT_TABLE = [] {
     std::array<std::uint8_t, SLOTS> slots{};
     for (std::size_t i = 0; i < std::size(SPELLINGS); ++i) {
-        std::size_t slot = spelling_hash(SPELLINGS[i].text) & (SLOTS - 1);
+        std::size_t slot = home_slot(SPELLINGS[i].text);
         while (slots[slot] != 0)
             slot = (slot + 1) & (SLOTS - 1);
         slots[slot] = static_cast<std::uint8_t>(i + 1);
     }
     return slots;
 }();
+
+// How far a spelling lies beyond its home slot, at most: kept small, so that
+// a lookup compares one or two entries.
+constexpr std::size_t LONGEST_PROBE = [] {
+    std::size_t longest = 0;
+    for (std::size_t i = 0; i < std::size(SPELLINGS); ++i) {
+        std::size_t distance = 0;
+        while (SLOT_TABLE[(home_slot(SPELLINGS[i].text) + distance) & (SLOTS - 1)] != i + 1)
+            ++distance;
+        longest = std::max(longest, distance);
+    }
+    return longest;
+}();
+static_assert(LONGEST_PROBE <= 1);
 
 // A longer text is no unit, whatever it holds: pasted text is not hashed whole.
 constexpr std::size_t LONGEST_SPELLING = [] {
@@ -165,6 +190,19 @@ constexpr std::size_t LONGEST_SPELLING = [] {
         longest = std::max(longest, spelling.text.size());
     return longest;
 }();
+
+// A byte loop: the spellings are a few bytes long, shorter than the call to
+// memcmp that operator== makes.
+bool same_bytes(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (a[i] != b[i])
+            return false;
+    }
+    return true;
+}
 
 bool is_blank(char c)
 {
@@ -195,6 +233,27 @@ std::string_view trim_end(std::string_view text)
     throw CalculationFailure(Failure::NotANumber, "not a number");
 }
 
+// What a byte can be where a number or a unit is read, one table lookup a
+// byte: reading "36 km/h" must cost little more than reading "36".
+enum class Character : std::uint8_t {
+    Other,
+    Number,    // digits, either separator, signs, blanks: read_number judges them
+    Exponent,  // e or E
+    UnitStart, // a letter, or the first byte of U+4000 to U+9FFF (Chinese)
+};
+
+constexpr auto CHARACTERS = [] {
+    std::array<Character, 256> kinds{};
+    for (const char c : std::string_view("0123456789.,+- \t"))
+        kinds[static_cast<unsigned char>(c)] = Character::Number;
+    for (int c = 'a'; c <= 'z'; ++c)
+        kinds[c] = kinds[c - 'a' + 'A'] = Character::UnitStart;
+    kinds['e'] = kinds['E'] = Character::Exponent;
+    for (int c = 0xE4; c <= 0xE9; ++c)
+        kinds[c] = Character::UnitStart;
+    return kinds;
+}();
+
 // Where the number ends. Lenient on purpose, taking either separator, signs
 // and blanks anywhere: read_number judges the number, so "1,5 km" with a full
 // stop fails as a number, not as a unit ",5 km".
@@ -202,12 +261,12 @@ std::size_t number_end(std::string_view text)
 {
     std::size_t i = 0;
     while (i < text.size()) {
-        const char c = text[i];
-        if (is_digit(c) || is_blank(c) || c == '.' || c == ',' || c == '+' || c == '-') {
+        const Character kind = CHARACTERS[static_cast<unsigned char>(text[i])];
+        if (kind == Character::Number) {
             ++i;
             continue;
         }
-        if (c != 'e' && c != 'E')
+        if (kind != Character::Exponent)
             break;
         std::size_t digit = i + 1; // an exponent: e, a sign, a digit
         if (digit < text.size() && (text[digit] == '+' || text[digit] == '-'))
@@ -290,10 +349,37 @@ std::size_t read_power(std::string_view text, std::size_t i, std::string &number
 // malformed number, as the number rules alone say.
 bool starts_unit(std::string_view rest)
 {
-    const auto c = static_cast<unsigned char>(rest[0]);
-    if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'))
-        return c != 'e' && c != 'E';
-    return rest.starts_with("°") || (c >= 0xE4 && c <= 0xE9); // U+4000 to U+9FFF
+    return CHARACTERS[static_cast<unsigned char>(rest[0])] == Character::UnitStart ||
+           rest.starts_with("°");
+}
+
+// The number read and the unit after it, in a box of `dimension`.
+Reading with_unit(double number, std::string_view unit_text, Dimension dimension)
+{
+    const Unit *unit = find_unit(unit_text);
+    if (unit == nullptr)
+        throw CalculationFailure(Failure::UnknownUnit, "unknown unit", std::string(unit_text));
+    if (unit->dimension != dimension)
+        throw CalculationFailure(Failure::WrongUnit, "a unit of another quantity",
+                                 std::string(unit_text));
+    return {number, unit, to_si(number, *unit)};
+}
+
+// A number with a power of ten, its multiplication sign ending before text[after_sign]:
+// read as the e-notation it stands for, so that the double is the nearest one.
+Reading read_power_quantity(std::string_view text, std::size_t digits_end, std::size_t after_sign,
+                            Dimension dimension, char decimal_separator)
+{
+    std::string e_notation(trim_end(text.substr(0, digits_end)));
+    const std::size_t rest =
+        skip_blanks(text, read_power(text, skip_blanks(text, after_sign), e_notation));
+    const std::string_view unit_text = trim_end(text.substr(rest));
+    const double number = read_number(e_notation, decimal_separator);
+    if (unit_text.empty())
+        return {number, nullptr, number};
+    if (!starts_unit(unit_text))
+        not_a_number();
+    return with_unit(number, unit_text, dimension);
 }
 
 } // namespace
@@ -311,24 +397,28 @@ std::string_view dimension_name(Dimension dimension)
     return NAMES[static_cast<int>(dimension)];
 }
 
+// Every factor is finite and positive, so an overflow of the product stays
+// infinite through the quotient: one check covers both steps.
 double to_si(double typed, const Unit &unit)
 {
-    return mechanics::divide(mul(typed, unit.multiply), unit.divide);
+    const double si = typed * unit.multiply / unit.divide;
+    return std::isfinite(si) ? si : checked(si);
 }
 
 double from_si(double si, const Unit &unit)
 {
-    return mechanics::divide(mul(si, unit.divide), unit.multiply);
+    const double typed = si * unit.divide / unit.multiply;
+    return std::isfinite(typed) ? typed : checked(typed);
 }
 
 const Unit *find_unit(std::string_view spelling)
 {
     if (spelling.size() > LONGEST_SPELLING)
         return nullptr;
-    for (std::size_t slot = spelling_hash(spelling) & (SLOTS - 1); SLOT_TABLE[slot] != 0;
+    for (std::size_t slot = home_slot(spelling); SLOT_TABLE[slot] != 0;
          slot = (slot + 1) & (SLOTS - 1)) {
         const Spelling &entry = SPELLINGS[SLOT_TABLE[slot] - 1];
-        if (entry.text == spelling)
+        if (same_bytes(entry.text, spelling))
             return entry.unit;
     }
     return nullptr;
@@ -337,34 +427,17 @@ const Unit *find_unit(std::string_view spelling)
 Reading read_quantity(std::string_view text, Dimension dimension, char decimal_separator)
 {
     const std::size_t digits_end = number_end(text);
-    std::size_t rest = skip_blanks(text, digits_end);
-    std::string power_form; // the number with its power of ten as e-notation
-    const std::size_t sign = times_sign(text.substr(rest));
-    if (sign != 0) {
-        power_form = trim_end(text.substr(0, digits_end));
-        rest = skip_blanks(text, read_power(text, skip_blanks(text, rest + sign), power_form));
-    }
+    const std::size_t rest = skip_blanks(text, digits_end);
+    if (const std::size_t sign = times_sign(text.substr(rest)); sign != 0)
+        return read_power_quantity(text, digits_end, rest + sign, dimension, decimal_separator);
     const std::string_view unit_text = trim_end(text.substr(rest));
-    Reading reading;
     if (unit_text.empty() || !starts_unit(unit_text)) {
         // No unit: the number rules alone, on the whole text as typed.
-        if (sign != 0 && !unit_text.empty())
-            not_a_number();
-        reading.number =
-            read_number(sign != 0 ? std::string_view(power_form) : text, decimal_separator);
-        reading.value = reading.number;
-        return reading;
+        const double number = read_number(text, decimal_separator);
+        return {number, nullptr, number};
     }
-    reading.number = read_number(
-        sign != 0 ? std::string_view(power_form) : text.substr(0, digits_end), decimal_separator);
-    reading.unit = find_unit(unit_text);
-    if (reading.unit == nullptr)
-        throw CalculationFailure(Failure::UnknownUnit, "unknown unit", std::string(unit_text));
-    if (reading.unit->dimension != dimension)
-        throw CalculationFailure(Failure::WrongUnit, "a unit of another quantity",
-                                 std::string(unit_text));
-    reading.value = to_si(reading.number, *reading.unit);
-    return reading;
+    return with_unit(read_number(text.substr(0, digits_end), decimal_separator), unit_text,
+                     dimension);
 }
 
 } // namespace mechanics
