@@ -178,7 +178,8 @@ void InteractionBench::read_quantity_data()
     QTest::newRow("read_number 36") << "36" << -1;
     QTest::newRow("36") << "36" << int(mechanics::Dimension::Speed);
     QTest::newRow("36 km/h") << "36 km/h" << int(mechanics::Dimension::Speed);
-    QTest::newRow("3.6x10^4 km, typed with ×") << "3.6×10^4 km" << int(mechanics::Dimension::Length);
+    QTest::newRow("3.6x10^4 km, typed with ×")
+        << "3.6×10^4 km" << int(mechanics::Dimension::Length);
 }
 
 // A hundred readings of one text a call: a unit must cost at most as much again
