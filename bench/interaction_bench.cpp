@@ -1,9 +1,10 @@
 // What one click costs: each page's action from the dispatcher to the results
 // written, one plot of the vibration graph, one save of the picture, and the
-// number rules per call. Run through bench/interaction, which also repeats the
-// plot at device pixel ratios 2 and 3 (QT_SCALE_FACTOR).
+// number rules per call, with and without a unit. Run through bench/interaction, which also repeats
+// the plot at device pixel ratios 2 and 3 (QT_SCALE_FACTOR).
 #include "app/main_window.h"
 #include "mechanics/numbers.h"
+#include "mechanics/units.h"
 #include "ui/application_setup.h"
 
 #include <QApplication>
@@ -44,6 +45,8 @@ private slots:
     void plot();
     void save_bmp();
     void read_number();
+    void read_quantity_data();
+    void read_quantity();
     void number_text();
 
 private:
@@ -166,6 +169,35 @@ void InteractionBench::read_number()
             sum += mechanics::read_number(text);
     }
     QVERIFY(sum != 0);
+}
+
+void InteractionBench::read_quantity_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("box"); // a mechanics::Dimension; -1: read_number alone, the reference
+    QTest::newRow("read_number 36") << "36" << -1;
+    QTest::newRow("36") << "36" << int(mechanics::Dimension::Speed);
+    QTest::newRow("36 km/h") << "36 km/h" << int(mechanics::Dimension::Speed);
+    QTest::newRow("3.6x10^4 km, typed with ×")
+        << "3.6×10^4 km" << int(mechanics::Dimension::Length);
+}
+
+// A hundred readings of one text a call: a unit must cost at most as much again
+// as the number alone.
+void InteractionBench::read_quantity()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, box);
+    const std::string text = typed.toStdString();
+    const auto dimension = static_cast<mechanics::Dimension>(box);
+    double sum = 0;
+    QBENCHMARK
+    {
+        for (int i = 0; i < 100; ++i)
+            sum += box < 0 ? mechanics::read_number(text)
+                           : mechanics::read_quantity(text, dimension).value;
+    }
+    QVERIFY(sum > 0);
 }
 
 void InteractionBench::number_text()

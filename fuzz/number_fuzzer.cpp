@@ -1,14 +1,17 @@
 // Arbitrary bytes against the number rules. Whatever a student types or pastes,
-// reading it either fails cleanly or gives a finite double, and the text a
-// result box shows is the C library's "%.15G" and reads back to the value
-// rounded to fifteen significant digits.
+// reading it either fails cleanly or gives a finite double, in a box of any
+// quantity with or without a unit, and the text a result box shows is the C
+// library's "%.15G" and reads back to the value rounded to fifteen significant
+// digits.
 #include "mechanics/numbers.h"
+#include "mechanics/units.h"
 
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -102,6 +105,31 @@ void check_against_strtod(std::string_view text, double value)
         fail("not the double nearest to the decimal", value, text);
 }
 
+// The text in a box of each quantity: a finite number and value in SI, or the
+// calculation's own failure; a number that read_number reads (`bare`) reads
+// the same, bit for bit, with no unit.
+void check_quantities(std::string_view text, char separator, std::optional<double> bare)
+{
+    using mechanics::Dimension;
+    for (int d = 0; d <= static_cast<int>(Dimension::AngularSpeed); ++d) {
+        mechanics::Reading reading;
+        try {
+            reading = mechanics::read_quantity(text, static_cast<Dimension>(d), separator);
+        } catch (const CalculationFailure &) {
+            if (bare)
+                fail("a number that read_number reads fails as a quantity", *bare, text);
+            continue;
+        }
+        if (!std::isfinite(reading.number) || !std::isfinite(reading.value))
+            fail("read_quantity returned a value that is not finite", reading.value, text);
+        if (bare && (reading.unit != nullptr ||
+                     std::memcmp(&*bare, &reading.value, sizeof reading.value) != 0))
+            fail("a bare number reads otherwise as a quantity", reading.value, text);
+        if (reading.unit == nullptr && reading.value != reading.number)
+            fail("no unit, yet the value is not the number", reading.value, text);
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
@@ -112,8 +140,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         try {
             value = read_number(text, separator);
         } catch (const CalculationFailure &) {
+            check_quantities(text, separator, std::nullopt);
             continue;
         }
+        check_quantities(text, separator, value);
         if (!std::isfinite(value))
             fail("read_number returned a value that is not finite", value, text);
         if (separator == '.')

@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
 """Writes the seed corpus of a fuzz target. The number fuzzer's comes from the
 outside number data of the tests: every typed input (accepted or rejected),
-every written text, and every double of the write cases as its eight bytes.
+every written text, and every double of the write cases as its eight bytes;
+and what the units table of the tests types (a number with a unit or a power
+of ten).
 The solver fuzzer's is one school exercise per solver and case, laid out as
 FuzzedDataProvider splits an input. Files are named by the SHA-1 of their
 content, as libFuzzer names its own, so duplicates collapse."""
@@ -45,6 +47,9 @@ def seeds(data: pathlib.Path):
             bits, text = line.split(b"\t")
             yield struct.pack("<Q", int(bits, 16))
             yield text
+    for line in (data.parent / "mechanics/units.txt").read_text("utf-8").splitlines():
+        if line and not line.startswith("#"):
+            yield line.split(" \u2192 ")[0].split(" ", 1)[1].encode()
 
 
 def provider_input(texts, tail):

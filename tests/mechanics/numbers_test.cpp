@@ -1,6 +1,8 @@
-// What a box may hold and the text a result box shows. The outside data (data/numbers, see its
-// README) checks both rules on forty thousand hard cases; the table adds what it leaves out.
+// What a box may hold, with or without a unit, and the text a result box shows. The outside data
+// (data/numbers, see its README) checks both rules on forty thousand hard cases; the table adds
+// what it leaves out.
 #include "mechanics/numbers.h"
+#include "mechanics/units.h"
 #include "mechanics/working.h"
 #include "support/data.h"
 
@@ -10,19 +12,39 @@
 
 #include <bit>
 #include <cmath>
+#include <optional>
 
 using namespace mechanics;
 
 namespace {
 
-// The double read, or NaN where the text is rejected.
+// The double read, or NaN where the text is rejected. A box of any quantity must read a bare
+// number the same, bit for bit, and fail the same way, unless it reads a unit or a power of ten
+// now: where it does not, the double read is an infinity.
 double read(const QByteArray &text, char separator = '.')
 {
+    const std::string_view typed(text.constData(), std::size_t(text.size()));
+    std::optional<Failure> failure;
+    double value = NAN;
     try {
-        return read_number({text.constData(), std::size_t(text.size())}, separator);
-    } catch (const CalculationFailure &) {
-        return NAN;
+        value = read_number(typed, separator);
+    } catch (const CalculationFailure &f) {
+        failure = f.kind();
     }
+    for (int d = 0; d <= int(Dimension::AngularSpeed); ++d) {
+        bool same = false;
+        try {
+            const Reading r = read_quantity(typed, Dimension(d), separator);
+            same = failure ? r.unit || text.contains("10^")
+                           : !r.unit &&
+                                 std::bit_cast<quint64>(r.value) == std::bit_cast<quint64>(value);
+        } catch (const CalculationFailure &f) {
+            same = failure && (f.kind() == *failure || f.kind() >= Failure::UnknownUnit);
+        }
+        if (!same)
+            return INFINITY;
+    }
+    return value;
 }
 
 } // namespace
