@@ -197,9 +197,9 @@ void PicturesTest::scenes()
     if (tag.startsWith("dark-"))
         QApplication::setPalette(palette(QColor(53, 53, 53), Qt::white, QColor(42, 42, 42),
                                          QColor(42, 130, 218), QColor(90, 170, 255)));
-    if (tag.startsWith("contrast-"))
-        QApplication::setPalette(
-            palette(Qt::black, Qt::white, Qt::black, QColor(26, 235, 255), Qt::yellow));
+    if (tag.startsWith("contrast-")) // white on black, or yellow: outlines keep its hue
+        QApplication::setPalette(palette(Qt::black, tag.contains("yellow") ? Qt::yellow : Qt::white,
+                                         Qt::black, QColor(26, 235, 255), Qt::yellow));
     services_->colour_answers.push_back(QColor(0, 96, 192));
     app::Frmload window(services_);
     window.show();
