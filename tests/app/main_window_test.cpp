@@ -23,9 +23,8 @@
 #include <QMimeData>
 #include <QPointer>
 #include <QRegularExpression>
-#include <QScopeGuard>
 #include <QTemporaryDir>
-#include <QTextDocument>
+#include <QTextDocumentFragment>
 #include <QTimer>
 
 #include <random>
@@ -57,8 +56,6 @@ private slots:
     void tab_and_names();
     void about_window();
     void working_panel();
-    void working_panel_place_data();
-    void working_panel_place();
     void help_data();
     void help();
     void splash_opens_the_main_window();
@@ -90,17 +87,13 @@ void MainWindowTest::start_and_navigation()
     }
     QCOMPARE(test::control<QLineEdit>(window_.get(), "Text1")->text(), QStringLiteral("3"));
     QVERIFY(!window_->about_window() && services_->messages.isEmpty());
-    // A fault of the program's own in a click is reported and stops a debug build
-    // (and the tests); a student's release build ends the click, the boxes kept.
-    test::steps(window_.get(), "CurtButton1_5 Text23=0.8");
+    // A fault of the program's own in a click is reported and, in a debug build
+    // (the tests'), not swallowed; a student's release build ends the click.
     services_->failure = std::make_exception_ptr(std::logic_error("broken dialog"));
     QTest::ignoreMessage(QtCriticalMsg, "Vantrel: element 17 failed: broken dialog");
-#ifdef QT_NO_DEBUG
-    window_->dispatch_button(17);
-#else
+#ifndef QT_NO_DEBUG
     QVERIFY_THROWS_EXCEPTION(std::logic_error, window_->dispatch_button(17));
 #endif
-    QCOMPARE(test::control<QLineEdit>(window_.get(), "Text23")->text(), "0.8");
 }
 
 // What Tab and a screen reader meet on each page, from its first control: each
@@ -148,7 +141,7 @@ void MainWindowTest::about_window()
 // The working beside the window: built only when asked for, opened by the page's
 // button, the result box's menu or Ctrl+J; what it draws (and a screen reader
 // reads) follows the page shown, the figures chosen and every click, and it
-// copies as text and HTML, a line for a line.
+// copies as text and HTML, a line for a line; it opens beside the window.
 void MainWindowTest::working_panel()
 {
     QVERIFY(!window_->working_panel());
@@ -170,10 +163,8 @@ void MainWindowTest::working_panel()
     const QMimeData *copied = QApplication::clipboard()->mimeData();
     QVERIFY(copied->text().contains(
         "F合 = √(5² + 5² + 2×5×5×cos 2.09439510239319) N = 5.00000000000001 N\n答："));
-    QVERIFY(copied->html().contains("F<sub>合</sub> = √(5<sup>2</sup> + 5<sup>2</sup>"));
-    QTextDocument pasted;
-    pasted.setHtml(copied->html());
-    QCOMPARE(pasted.toPlainText().count(u'\n'), copied->text().count(u'\n'));
+    QCOMPARE(QTextDocumentFragment::fromHtml(copied->html()).toPlainText().count(u'\n'),
+             copied->text().count(u'\n'));
     // The result box's own menu.
     panel->close();
     QWidget *result = test::control(window_.get(), "Text4");
@@ -202,40 +193,25 @@ void MainWindowTest::working_panel()
     test::steps(window_.get(), "Check1 Text5=10 Check2 Text6=0 Check3 Text7=2 CurtButton1_10");
     QVERIFY(services_->messages.size() == 1 && drawn().contains("v₀ = 10 m/s"));
     QCOMPARE(text->accessibleName(), drawn());
+    // Beside the window, 4 pixels between the frames, on the screen: right, else
+    // left, else below; one larger than the screen at its corner. Rows: the
+    // window's place and the panel's size.
+    const QRect screen = window_->screen()->availableGeometry(); // 800×600 offscreen
+    for (const QRect row : {QRect(10, 10, 300, 200), QRect(430, 10, 300, 200),
+                            QRect(220, 10, 300, 200), QRect(220, 150, 2000, 2000)}) {
+        panel->close();
+        window_->move(row.topLeft());
+        panel->resize(row.size());
+        window_->show_working();
+        const QRect at = panel->frameGeometry(),
+                    gap = window_->frameGeometry() + QMargins(4, 4, 4, 4);
+        QVERIFY2(row.width() > screen.width() ? at.topLeft() == screen.topLeft()
+                                              : screen.contains(at) && !at.intersects(gap) &&
+                                                    at.intersects(gap + QMargins(1, 1, 1, 1)),
+                 qPrintable(QString::number(row.x())));
+    }
 }
 
-// Beside the main window with a 4-pixel gap between the frames, on the screen:
-// right, else left, else below; a panel larger than the screen at its top-left
-// corner. Rows: the main window's place and the panel's size, on the 800×600
-// offscreen screen.
-void MainWindowTest::working_panel_place_data()
-{
-    QTest::addColumn<QRect>("places");
-    QTest::newRow("right") << QRect(10, 10, 300, 200);
-    QTest::newRow("left") << QRect(430, 10, 300, 200);
-    QTest::newRow("below") << QRect(220, 10, 300, 200);
-    QTest::newRow("larger than the screen") << QRect(220, 150, 2000, 2000);
-}
-
-void MainWindowTest::working_panel_place()
-{
-    QFETCH(QRect, places);
-    window_->move(places.topLeft());
-    window_->show_working();
-    QWidget *panel = window_->working_panel();
-    panel->close();
-    panel->resize(places.size());
-    window_->show_working();
-    const QRect at = panel->frameGeometry(), main = window_->frameGeometry();
-    const QRect screen = window_->screen()->availableGeometry();
-    QVERIFY(places.width() > screen.width()
-                ? at.topLeft() == screen.topLeft()
-                : screen.contains(at) && !at.intersects(main.adjusted(-4, -4, 4, 4)) &&
-                      at.intersects(main.adjusted(-5, -5, 5, 5)));
-}
-
-// Started from another working folder, as from a shortcut: the help is found
-// from the program's folder, its own copy before the installed one.
 void MainWindowTest::help_data()
 {
     QTest::addColumn<QStringList>("folders"); // where vantrel.html lies, from the program's
@@ -247,28 +223,26 @@ void MainWindowTest::help_data()
     QTest::newRow("not where it belongs") << QStringList{"../share"} << false << true;
 }
 
+// Started from another working folder, as from a shortcut.
 void MainWindowTest::help()
 {
     QFETCH(QStringList, folders);
     QFETCH(bool, found);
     QFETCH(bool, desktop_opens);
-    const QDir program(QCoreApplication::applicationDirPath());
+    const QDir program(QCoreApplication::applicationDirPath()), working(QDir::currentPath());
     QStringList documents;
     for (const QString &folder : folders) {
         documents << QDir::cleanPath(program.absoluteFilePath(folder + "/vantrel.html"));
         QVERIFY(program.mkpath(folder) && QFile(documents.last()).open(QIODevice::WriteOnly));
     }
-    const QString working_folder = QDir::currentPath();
-    const auto back = qScopeGuard([&] {
-        QDir::setCurrent(working_folder);
-        for (const QString &document : std::as_const(documents))
-            QFile::remove(document);
-    });
-    QVERIFY(QDir::setCurrent(QDir::tempPath()));
     services_->desktop_can_open = desktop_opens;
+    QDir::setCurrent(QDir::tempPath());
     QTest::mouseClick(element(15), Qt::LeftButton);
     QTest::mouseClick(element(15), Qt::LeftButton); // a second click shows the same help window
-    QCOMPARE(services_->opened, QList<QUrl>(found ? 2 : 0, QUrl::fromLocalFile(documents.first())));
+    QDir::setCurrent(working.path());
+    for (const QString &document : std::as_const(documents))
+        QFile::remove(document);
+    QCOMPARE(services_->opened, QList<QUrl>(found ? 2 : 0, QUrl::fromLocalFile(documents[0])));
     QCOMPARE(window_->findChildren<QWidget *>("HelpWindow").size(),
              found && !desktop_opens ? 1 : 0);
 }
