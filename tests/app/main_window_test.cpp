@@ -153,7 +153,7 @@ void MainWindowTest::working_panel()
         for (const ui::FormulaLabel *row : panel->findChildren<ui::FormulaLabel *>())
             rows << row->plainText();
         const QString read = test::control(panel, "WorkingText")->accessibleName();
-        return read == rows.join(u'\n') ? read : "read otherwise: " + read;
+        return read == rows.join(u'\n') ? read : QStringLiteral("(read otherwise)");
     };
     QVERIFY(drawn().endsWith("答：合力的大小为 5.00 N。"));
     test::control<QComboBox>(panel, "WorkingFigures")->setCurrentIndex(3); // 全部
