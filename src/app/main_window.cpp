@@ -17,6 +17,7 @@
 #include <QShortcut>
 
 #include <algorithm>
+#include <exception>
 
 namespace app {
 
@@ -151,6 +152,20 @@ void Frmload::dispatch_button(int index)
         if (page)
             page->click_failed(failure);
     } catch (...) {
+        // Anything else is the program's own fault, never the student's: it is
+        // reported, and stops a debug build (and so every test) where it
+        // happened; a student's release build ends the click, boxes as they are.
+        QString what = QStringLiteral("an exception of unknown type");
+        try {
+            throw;
+        } catch (const std::exception &error) {
+            what = QString::fromUtf8(error.what());
+        } catch (...) {
+        }
+        qCritical("Vantrel: element %d failed: %s", index, qPrintable(what));
+#ifndef QT_NO_DEBUG
+        throw;
+#endif
     }
 }
 

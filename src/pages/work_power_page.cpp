@@ -66,7 +66,6 @@ WorkPowerPage::WorkPowerPage(std::shared_ptr<ui::Services> services, QWidget *pa
       Text22(control<QLineEdit>("Text22")), Option5(control<QRadioButton>("Option5")),
       Combo1(control<QComboBox>("Combo1"))
 {
-    connect(Combo1, &QComboBox::activated, this, &WorkPowerPage::angle_unit_chosen);
     connect(Combo1, &QComboBox::currentIndexChanged, this, &WorkPowerPage::angle_unit_chosen);
     // Average power needs s, instantaneous power v: only that box can be typed in.
     ui::enable_by_choice(Option5, Text18, Text19);

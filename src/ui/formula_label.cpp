@@ -130,6 +130,11 @@ QChar script_char(QChar c, bool superscript)
     static const QString digits_down = QStringLiteral("₀₁₂₃₄₅₆₇₈₉");
     if (c.isDigit() && c.unicode() < 0x80)
         return (superscript ? digits_up : digits_down).at(c.unicode() - u'0');
+    // 10⁻⁶, not 10−⁶: a full-size sign before raised digits reads as "10 minus 6".
+    if (c == u'−' || c == u'-')
+        return superscript ? u'⁻' : u'₋';
+    if (c == u'+')
+        return superscript ? u'⁺' : u'₊';
     if (!superscript) {
         static const QString letters = QStringLiteral("aehklmnopstx");
         static const QString lowered = QStringLiteral("ₐₑₕₖₗₘₙₒₚₛₜₓ");
@@ -142,12 +147,28 @@ QChar script_char(QChar c, bool superscript)
 
 QString plain(const Node &node, int script);
 
+// Whether the brackets that open and close `text` belong together: (−2), not
+// (a) + (b).
+bool bracketed(const QString &text)
+{
+    if (!text.startsWith(u'(') || !text.endsWith(u')'))
+        return false;
+    int depth = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        depth += text[i] == u'(' ? 1 : text[i] == u')' ? -1 : 0;
+        if (depth == 0)
+            return i == text.size() - 1;
+    }
+    return false;
+}
+
 // A numerator or denominator of more than one term, read on one line, needs
-// its brackets: (v_t − v_0)/a.
+// its brackets: (v_t − v_0)/a. A value the working bracketed already, a
+// negative one, keeps its own: 10/(−2).
 QString term(const QString &text)
 {
     static const QRegularExpression operators(QStringLiteral("[ +−×/-]"));
-    return text.contains(operators) ? u'(' + text + u')' : text;
+    return text.contains(operators) && !bracketed(text) ? u'(' + text + u')' : text;
 }
 
 // `script`: +1 inside a superscript, -1 inside a subscript, 0 on the line.
@@ -204,7 +225,11 @@ struct Box {
 QFont scaled(const QFont &font, double factor)
 {
     QFont result = font;
-    result.setPointSizeF(font.pointSizeF() * factor);
+    // A font sized in pixels has no point size (-1).
+    if (font.pointSizeF() > 0)
+        result.setPointSizeF(font.pointSizeF() * factor);
+    else
+        result.setPixelSize(std::max(1, qRound(font.pixelSize() * factor)));
     return result;
 }
 

@@ -49,11 +49,13 @@ int leading_digits(const QString &form)
 // paste of a hundred thousand digits is still shown at once.
 constexpr qsizetype LONGEST_FORM = 64;
 
-// The power of ten of the leading digit, written as results write it.
-QString power_text(long power)
+// The power of ten of the leading digit, written as results write it. 64
+// bits: a typed exponent is an int and the digits before it a qsizetype, so
+// their sum, and its magnitude, always fit (long has 32 bits on Windows).
+QString power_text(qint64 power)
 {
     return (power < 0 ? QStringLiteral("E-") : QStringLiteral("E+")) +
-           QString::number(std::labs(power)).rightJustified(2, u'0');
+           QString::number(power < 0 ? -power : power).rightJustified(2, u'0');
 }
 
 // Shortened forms, longest first.
@@ -94,7 +96,7 @@ QStringList shortenings(const QString &text)
         const int shift = exponent.isEmpty() ? 0 : parts.captured(6).toInt(&exponent_read);
         if (exponent_read && zeros < digits.size()) {
             const QString significant = digits.mid(zeros);
-            const long power = static_cast<long>(whole.size() - 1 - zeros) + shift;
+            const qint64 power = qint64{whole.size()} - 1 - zeros + shift;
             for (qsizetype kept = std::min(significant.size() - 1, LONGEST_FORM); kept >= 0;
                  --kept) {
                 const QString after = kept > 0 ? point + significant.mid(1, kept) : QString();
@@ -177,12 +179,15 @@ NumberBox::Display NumberBox::display() const
     const int room = line_rect().width();
     if (hasFocus() || fits(text(), font(), room))
         return {text(), font()};
-    // The faces tried, the page's own first, down to the smallest legible one.
-    QList<QFont> faces;
-    for (qreal size = font().pointSizeF(); size >= font().pointSizeF() * SMALLEST_SCALE;
-         size -= SHRINK_STEP) {
+    // The faces tried, the page's own first, down to the smallest legible one;
+    // a face sized in pixels (its point size is -1) shrinks a pixel at a time.
+    const bool in_points = font().pointSizeF() > 0;
+    const qreal full = in_points ? font().pointSizeF() : font().pixelSize();
+    QList<QFont> faces{font()};
+    for (qreal size = full - (in_points ? SHRINK_STEP : 1); size >= full * SMALLEST_SCALE;
+         size -= in_points ? SHRINK_STEP : 1) {
         faces << font();
-        faces.last().setPointSizeF(size);
+        in_points ? faces.last().setPointSizeF(size) : faces.last().setPixelSize(qRound(size));
     }
     // The whole text in a smaller face tells more than any shortened form.
     for (const QFont &face : faces) {

@@ -15,6 +15,7 @@
 #include <QScrollArea>
 
 #include <algorithm>
+#include <iterator>
 
 namespace ui {
 
@@ -150,18 +151,31 @@ void WorkingPanel::open()
 {
     const QWidget *main = parentWidget();
     if (!isVisible() && main) {
+        // QRect's right() and bottom() are the last pixel inside, one short of
+        // where the next thing may start: sides are left + width here.
+        // The panel's frame is not known before it is first shown: as thick as
+        // the main window's.
         const QRect window = main->frameGeometry();
+        const QSize outer = size() + window.size() - main->size();
         const QRect screen = main->screen() ? main->screen()->availableGeometry() : QRect();
-        QRect place(QPoint(window.right() + GAP, window.top()), size());
-        if (!screen.contains(place))
-            place.moveRight(window.left() - GAP);
-        if (!screen.contains(place))
-            place.moveTopLeft(QPoint(window.left(), window.bottom() + GAP));
-        // A screen too small for any of them: as far as it goes, on the screen.
-        if (!screen.contains(place) && !screen.isEmpty())
-            place.moveTopLeft({std::clamp(place.left(), screen.left(), screen.right() - width()),
-                               std::clamp(place.top(), screen.top(), screen.bottom() - height())});
-        move(place.topLeft());
+        const QPoint places[] = {
+            {window.x() + window.width() + GAP, window.y()},
+            {window.x() - GAP - outer.width(), window.y()},
+            {window.x(), window.y() + window.height() + GAP},
+        };
+        const auto fits = [&](QPoint at) { return screen.contains(QRect(at, outer)); };
+        const QPoint *place = std::find_if(std::begin(places), std::end(places), fits);
+        QPoint at = place != std::end(places) ? *place : places[0];
+        // A screen too small for any of them: as far as it goes, on the screen,
+        // its top-left corner first when the panel is larger than the screen.
+        if (place == std::end(places) && !screen.isEmpty()) {
+            const auto keep = [](int v, int low, int room) {
+                return std::clamp(v, low, low + std::max(0, room));
+            };
+            at = {keep(at.x(), screen.x(), screen.width() - outer.width()),
+                  keep(at.y(), screen.y(), screen.height() - outer.height())};
+        }
+        move(at);
     }
     show();
     raise();

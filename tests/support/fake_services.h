@@ -6,6 +6,9 @@
 
 #include <QList>
 
+#include <exception>
+#include <utility>
+
 namespace test {
 
 class FakeServices final : public ui::Services {
@@ -18,6 +21,8 @@ public:
     }
     std::optional<QString> choose_save_name(QWidget *, const ui::SaveRequest &request) override
     {
+        if (failure) // a fault of the program's own, not of the student's input
+            std::rethrow_exception(std::exchange(failure, nullptr));
         save_requests.append(request);
         return save_answers.isEmpty() ? std::nullopt : save_answers.takeFirst();
     }
@@ -36,6 +41,7 @@ public:
     QList<std::optional<QColor>> colour_answers;
     QList<std::optional<QString>> save_answers;
     bool desktop_can_open = true;
+    std::exception_ptr failure; // thrown by the next save dialog
 };
 
 } // namespace test

@@ -7,6 +7,9 @@
 #include "ui/formula_label.h"
 #include "ui/number_box.h"
 
+#include <QGlyphRun>
+#include <QTextLayout>
+
 #include <algorithm>
 #include <ranges>
 
@@ -18,25 +21,22 @@ private slots:
     void box();
 };
 
-// Read aloud as written, even when cut short or with a brace never opened; how
-// they are drawn, the pictures of the pages show.
+// Read aloud and copied as text and HTML; how they are drawn, the pictures of
+// the pages show.
 void ControlsTest::formulas()
 {
-    const char16_t *rows[][2] = {
-        {u"F_1 = F_合 + E_{k2}v_2^2", u"F₁ = F合 + Eₖ₂v₂²"},
-        {u"\\sqrt{\\frac{GM}{r}} + x_{\\frac{1}{2}}", u"√(GM/r) + x₁/₂"},
-        {u"x}y_", u"xy"},
-        {u"\\frac{a}", u"a/"},
-        {u"\\sqrt", u"√()"},
-    };
-    for (const auto &[markup, plain] : rows)
-        QCOMPARE(ui::FormulaLabel(QString::fromUtf16(markup), 0).plainText(), plain);
+    for (const QString &line : test::data_lines("ui/formulas.txt")) {
+        const QStringList row = line.split(" | ");
+        QCOMPARE(ui::FormulaLabel(row[0], 0).plainText(), row[1]);
+        QVERIFY(row.size() < 3 || ui::formula_html(row[0]) == row[2]);
+    }
 }
 
 void ControlsTest::shortened()
 {
     for (const QString &line : test::data_lines("ui/shortened.txt")) {
         const int room = line.section(u' ', 1, 1).toInt();
+        QLocale::setDefault(QLocale(line.section(u' ', 3, 3))); // C unless named
         QCOMPARE(ui::shortened_number(line.section(u' ', 0, 0),
                                       [room](const QString &f) { return f.size() <= room; }),
                  line.section(u' ', 2, 2));
@@ -46,9 +46,11 @@ void ControlsTest::shortened()
 void ControlsTest::box()
 {
     // Results in boxes as narrow as the pages' (width in twips), in a locale
-    // with a decimal point and one with a comma; the last fits.
+    // with a decimal point and one with a comma, one in a face sized in pixels
+    // (a desktop's choice); the last fits.
     for (const QString &row :
-         QStringLiteral("4.47213595499958E-06 975 C|-1.23456789012346E+15 735 C|"
+         QStringLiteral("4.47213595499958E-06 975 C|4.47213595499958E-06 975 C px|"
+                        "-1.23456789012346E+15 735 C|"
                         "-1.23456789012346E+15 735 de_DE|-0.000123456789012345 "
                         "735 de_DE|86766.8948279493 855 de_DE|36000000 855 C|25 975 C")
              .split(u'|')) {
@@ -60,6 +62,9 @@ void ControlsTest::box()
         const ui::ControlRow box_row{ui::Kind::LockedBox, "Text4", {0, 0, width, 270}};
         ui::build_controls(&page, {&box_row, 1});
         auto *box = ui::child<ui::NumberBox>(&page, "Text4");
+        QFont face = box->font();
+        face.setPixelSize(12); // 9 pt at 96 dpi
+        box->setFont(row.endsWith("px") ? face : box->font());
         page.show();
         ui::write_box(box, 1234567890123456.0); // the tooltip must follow a new text
         ui::write_box(box, value);
@@ -89,6 +94,14 @@ void ControlsTest::box()
         QCOMPARE(box->shown_text(), text);
     }
     QLocale::setDefault(QLocale::c());
+    // Full-width digits from a Chinese input method, which the built-in face
+    // lacks in part, come from the system's faces: none drawn as a missing box.
+    QTextLayout typed(QStringLiteral("０１２３４５６７８９"), ui::NumberBox().font());
+    typed.beginLayout();
+    typed.createLine();
+    typed.endLayout();
+    for (const QGlyphRun &run : typed.glyphRuns())
+        QVERIFY2(!run.glyphIndexes().contains(0), qPrintable(run.rawFont().familyName()));
 }
 
 VANTREL_GUI_TEST_MAIN(ControlsTest)
