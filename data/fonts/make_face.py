@@ -32,13 +32,17 @@ QT_CONTEXTS = {
     "QUnicodeControlCharacterMenu", "QWhatsThisAction", "QWidget", "QWidgetTextControl",
 }
 
-# What a student may type or a later text may need: printable ASCII, the Greek
-# alphabet, sub- and superscript digits, and the signs of school mathematics.
+# What a student may type or a later text may need: printable ASCII and its
+# full-width forms, the Greek alphabet, sub- and superscript digits and signs,
+# and the signs of school mathematics.
 TYPED = (
     "".join(map(chr, range(0x20, 0x7F)))
     + "".join(chr(c) for c in range(0x391, 0x3AA) if c != 0x3A2)
     + "".join(map(chr, range(0x3B1, 0x3CA)))
     + "½¼¾×÷·−±√≈≠≤≥°∞∆…—‘’“”·，。：；！？（）、《》【】"
+    + "⁰¹²³⁴⁵⁶⁷⁸⁹⁺⁻₀₁₂₃₄₅₆₇₈₉₊₋"
+    # Full-width ASCII, which a Chinese input method types for digits and letters.
+    + "".join(map(chr, range(0xFF01, 0xFF5F)))
 )
 
 

@@ -155,13 +155,13 @@ void MainWindowTest::working_panel()
         const QString read = test::control(panel, "WorkingText")->accessibleName();
         return read == rows.join(u'\n') ? read : QStringLiteral("(read otherwise)");
     };
-    QVERIFY(drawn().endsWith("答：合力的大小为 5.00 N。"));
+    QVERIFY(drawn().endsWith("答：合力大小为 5.00 N，方向与 F₁ 成 60.0°。"));
     test::control<QComboBox>(panel, "WorkingFigures")->setCurrentIndex(3); // 全部
-    QVERIFY(drawn().endsWith("答：合力的大小为 5.00000000000001 N。"));
+    QVERIFY(drawn().contains("答：合力大小为 5.00000000000001 N，方向与 F₁ 成 "));
     QTest::mouseClick(test::control<QAbstractButton>(panel, "WorkingCopy"), Qt::LeftButton);
     const QMimeData *copied = QApplication::clipboard()->mimeData();
     QVERIFY(copied->text().contains(
-        "F合 = √(5² + 5² + 2×5×5×cos 2.09439510239319) N = 5.00000000000001 N\n答："));
+        "F合 = √(5² + 5² + 2×5×5×cos 120°) N = 5.00000000000001 N\n"));
     QCOMPARE(QTextDocumentFragment::fromHtml(copied->html()).toPlainText().count(u'\n'),
              copied->text().count(u'\n'));
     // The result box's own menu.
