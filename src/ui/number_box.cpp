@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace ui {
 
@@ -58,9 +59,49 @@ QString power_text(qint64 power)
            QString::number(power < 0 ? -power : power).rightJustified(2, u'0');
 }
 
+// A number typed with its unit, "36 km/h" or "3.6×10^4 km": the number in the
+// e-form a result is written in, and the unit with the blank before it, which
+// stays whole in every shortened form.
+struct WithUnit {
+    QString number;
+    QString unit;
+};
+
+std::optional<WithUnit> split_unit(const QString &text)
+{
+    static const QRegularExpression typed(QStringLiteral(
+        R"(^\s*([+-]?[\d.,]+(?:[eE][+-]?\d+|\s*[×*xX]\s*10(?:\^[+-]?\d+|[⁺⁻]?[⁰¹²³⁴⁵⁶⁷⁸⁹]+))?))"
+        R"((\s*[^\d\s.,+\-×*^eE]\S*)\s*$)"));
+    const QRegularExpressionMatch parts = typed.match(text);
+    if (!parts.hasMatch())
+        return std::nullopt;
+    static const QRegularExpression times(QStringLiteral(R"(\s*[×*xX]\s*10\^?)"));
+    QString number = parts.captured(1).replace(times, QStringLiteral("E"));
+    static const QString SUPERSCRIPTS = QStringLiteral("⁰¹²³⁴⁵⁶⁷⁸⁹⁻⁺");
+    static const QString PLAIN = QStringLiteral("0123456789-+");
+    for (QChar &c : number) {
+        if (const qsizetype i = SUPERSCRIPTS.indexOf(c); i >= 0)
+            c = PLAIN[i];
+    }
+    return WithUnit{number, parts.captured(2)};
+}
+
+QStringList shortenings(const QString &text);
+
+// The text as typed, then the number's own forms, each with the unit.
+QStringList shortenings(const WithUnit &typed, const QString &text)
+{
+    QStringList forms{text.trimmed()};
+    for (const QString &form : shortenings(typed.number))
+        forms << form + typed.unit;
+    return forms;
+}
+
 // Shortened forms, longest first.
 QStringList shortenings(const QString &text)
 {
+    if (const std::optional<WithUnit> typed = split_unit(text))
+        return shortenings(*typed, text);
     static const QRegularExpression number(
         QStringLiteral(R"(^\s*([+-]?)(\d*)(?:([.,])(\d*))?([eE]([+-]?\d+))?\s*$)"));
     const QRegularExpressionMatch parts = number.match(text);
@@ -245,7 +286,8 @@ void NumberBox::resizeEvent(QResizeEvent *event)
 void NumberBox::changeEvent(QEvent *event)
 {
     QLineEdit::changeEvent(event);
-    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange ||
+        event->type() == QEvent::ReadOnlyChange)
         update_tool_tip();
 }
 
@@ -262,7 +304,13 @@ void NumberBox::contextMenuEvent(QContextMenuEvent *event)
 
 void NumberBox::update_tool_tip()
 {
-    setToolTip(fits(text(), font(), line_rect().width()) ? QString() : text());
+    // A box the student types in says that units may be typed with the number.
+    static const QString UNITS_HINT = QStringLiteral(
+        "可以照题目写上单位，如 36 km/h、3.6×10^4 km、5 min、30°；不写单位时按国际单位制。");
+    if (!fits(text(), font(), line_rect().width()))
+        setToolTip(text());
+    else
+        setToolTip(isReadOnly() ? QString() : UNITS_HINT);
 }
 
 } // namespace ui
