@@ -79,6 +79,8 @@ std::string_view failure_reason(Failure kind)
         return "被开方数为负";
     case Failure::OutOfRange:
     case Failure::NotANumber:
+    case Failure::UnknownUnit:
+    case Failure::WrongUnit:
         break;
     }
     return "结果超出了数的范围";
