@@ -8,7 +8,7 @@ VANTREL_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # pictures stay the same where Noto Sans CJK is the desktop's Chinese face.
 VANTREL_PACKAGES=(
     cmake g++ make pkg-config libmpfr-dev
-    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
+    qt6-base-dev qt6-base-dev-tools libgl-dev
     qt6-translations-l10n
     python3-fonttools fonts-noto-cjk
     # The tests validate the desktop entry and the AppStream metadata.
@@ -17,6 +17,8 @@ VANTREL_PACKAGES=(
     xvfb dbus at-spi2-core python3 python3-pyatspi python3-gi gir1.2-atspi-2.0
     # ... and again under a window manager: its stacking order, real clicks.
     openbox x11-utils xdotool
+    # The saved SVG drawn as a viewer draws it.
+    librsvg2-bin
 )
 
 # scripts/fuzz: clang with libFuzzer and the sanitizer runtimes.
