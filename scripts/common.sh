@@ -59,6 +59,12 @@ install_missing() {
         "${missing[@]}"
 }
 
+# Wine's 64-bit loader: on the path (WineHQ's and Ubuntu's packages), else
+# where Debian's wine64 package keeps it, off the path.
+wine_loader() {
+    command -v wine64 || command -v wine || dpkg -L wine64 2>/dev/null | grep -m 1 '/wine64$'
+}
+
 jobs_count() {
     nproc 2>/dev/null || echo 2
 }

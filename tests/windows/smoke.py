@@ -3,15 +3,21 @@
 zip unpacked, and the installer run silently (/S). The program shows its splash, then the main
 window; real clicks compute two forces, and the window matches Linux's picture of that page
 pixel for pixel. The installer's shortcut and uninstall entry are there, and its uninstaller
-takes away what it put there. Usage: smoke.py REFERENCE.png ZIP SETUP.EXE OUTPUT_FOLDER"""
+takes away what it put there. Then on a Chinese desktop (zh_CN.UTF-8): the installer's pages,
+pictured in OUTPUT_FOLDER, and the graph saved by the program's own dialog as
+Desktop\桌面\振动图像.bmp. Usage: smoke.py REFERENCE.png ZIP SETUP.EXE OUTPUT_FOLDER"""
 import contextlib, os, pathlib, shutil, subprocess, sys, tempfile, time
 from PIL import Image, ImageChops, ImageGrab
 
-WINE, MAIN = "/usr/lib/wine/wine64", "Vantrel-Quorbin"
+WINE = os.environ.get("VANTREL_WINE") or shutil.which("wine64") or shutil.which("wine")
+WINESERVER = shutil.which("wineserver") or os.path.join(os.path.dirname(WINE), "wineserver")
+MAIN, INSTALLER = "Vantrel-Quorbin", "Vantrel 中学力学 安装"
 UNINSTALL_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Vantrel"
 # The two-force page's boxes, its degree option and its button, as clicked in the window's client
-# area at 100 %: the page lies at 8, 104 px and its controls at their places in twips / 15.
+# area at 100 %: the page lies at 8, 104 px and its controls at their places in twips / 15. Then
+# the vibration page's button, its 绘图 and its 保存.
 CLICKS = [(80, 161, "5"), (188, 161, "5"), (300, 161, "120"), (294, 240, None), (284, 188, None)]
+GRAPH_CLICKS, GRAPH_SIZE = [(296, 44), (276, 244), (324, 244)], (231, 135)
 # Qt's own light palette, which Linux's pictures are drawn in, as Windows' system colours: the
 # program takes its palette from the desktop (a high-contrast theme must reach it), and Wine's
 # grey is not Qt's.
@@ -35,8 +41,9 @@ def x(*command):
     return subprocess.run(["xdotool", *command], capture_output=True, text=True).stdout.split()
 
 
-def wine(*command, wait=True):
-    process = subprocess.Popen([WINE, *command], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+def wine(*command, wait=True, cwd=None):
+    process = subprocess.Popen([WINE, *command], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                               cwd=cwd)
     PROCESSES.append(process)
     return process.wait(timeout=300) if wait else process
 
@@ -51,32 +58,80 @@ def run_program(exe, picture):
     (main,) = wait_for(lambda: x("search", "--onlyvisible", "--name", f"^{MAIN}$"), MAIN)
     print(f"ok   splash, then {MAIN} {time.monotonic() - started:.1f} s after start under Wine")
     wait_for(lambda: shown() == [main], "the splash to go", 10)
-    # xwininfo, since xdotool misplaces a reparented window by its frame's offsets
-    info = subprocess.run(["xwininfo", "-id", main], capture_output=True, text=True).stdout
-    field = lambda name: int(info.partition(f"{name}:")[2].split()[0])
-    left, top = field("Absolute upper-left X"), field("Absolute upper-left Y")
     for cx, cy, text in CLICKS:
-        x("mousemove", "--sync", str(left + cx), str(top + cy), "click", "1")
+        click(main, cx, cy)
         if text:
             x("key", "ctrl+a", "type", "--delay", "50", text)
     x("mousemove", "--sync", "0", "0")  # no hover highlight in the picture
     time.sleep(1)
-    box = left, top, left + field("Width"), top + field("Height")
-    (shot := ImageGrab.grab(box, xdisplay=os.environ["DISPLAY"]).convert("RGB")).save(picture)
+    shot = grab(main, picture)
     reference = Image.open(sys.argv[1]).convert("RGB")
     assert shot.size == reference.size, f"the window is {shot.size}, Linux's {reference.size}"
     differing = ImageChops.difference(shot, reference).getbbox()
     assert not differing, f"{picture} differs from Linux's picture within {differing}"
     print(f"ok   two forces computed by clicks; {picture.name} is Linux's picture, pixel for pixel")
-    subprocess.run(["/usr/lib/wine/wineserver", "-k"])
+    subprocess.run([WINESERVER, "-k"])
 
 
-def fresh_prefix(name):
-    os.environ["WINEPREFIX"] = str(prefix := folder / name)
+def box(window):
+    """Left, top, right, bottom of the window's client area, by xwininfo: xdotool misplaces a
+    reparented window by its frame's offsets."""
+    info = subprocess.run(["xwininfo", "-id", window], capture_output=True, text=True).stdout
+    field = lambda name: int(info.partition(f"{name}:")[2].split()[0])
+    left, top = field("Absolute upper-left X"), field("Absolute upper-left Y")
+    return left, top, left + field("Width"), top + field("Height")
+
+
+def click(window, cx, cy):
+    left, top, *_ = box(window)
+    x("mousemove", "--sync", str(left + cx), str(top + cy), "click", "1")
+
+
+def grab(window, picture):
+    (shot := ImageGrab.grab(box(window), xdisplay=os.environ["DISPLAY"]).convert("RGB")).save(picture)
+    return shot
+
+
+def chinese(setup, output):
+    """The installer's pages in Chinese, pictured, then a picture saved under Chinese names."""
+    drive = fresh_prefix("chinese", "zh_CN.UTF-8")
+    wine(str(setup), wait=False)
+    (page,) = wait_for(lambda: x("search", "--onlyvisible", "--name", f"^{INSTALLER}$"), INSTALLER)
+    x("windowactivate", "--sync", page)
+    time.sleep(1)
+    grab(page, output / "wine-installer-zh.png")
+    x("key", "Return", "sleep", "1", "key", "Return")  # 下一步, then 安装 into the offered folder
+    installed = wait_for(lambda: list(drive.glob("users/*/AppData/Local/Programs/Vantrel/uninstall.exe")),
+                         "the installation")[0].parent
+    time.sleep(2)
+    grab(page, output / "wine-installer-zh-finish.png")
+    x("key", "Return")  # 完成, and the program starts
+    wait_for(lambda: x("search", "--onlyvisible", "--name", f"^{MAIN}$"), "the program from 完成")
+    subprocess.run([WINESERVER, "-k"])
+    print(f"ok   the installer's pages in Chinese: wine-installer-zh.png, wine-installer-zh-finish.png")
+    folder = next(drive.glob("users/*/Desktop")) / "桌面"
+    folder.mkdir()
+    wine(str(installed / "vantrel.exe"), wait=False, cwd=folder)  # where the save dialog opens
+    (main,) = wait_for(lambda: x("search", "--onlyvisible", "--name", f"^{MAIN}$"), MAIN)
+    for cx, cy in GRAPH_CLICKS:
+        click(main, cx, cy)
+    wait_for(lambda: x("search", "--onlyvisible", "--name", "^保存图像$"), "the save dialog")
+    x("key", "End", "type", ".bmp")
+    x("key", "Return")
+    saved = folder / "振动图像.bmp"
+    wait_for(saved.exists, f"{saved}", 20)
+    with Image.open(saved) as picture:
+        assert (picture.format, picture.size) == ("BMP", GRAPH_SIZE), f"{saved}: {picture.format} {picture.size}"
+    print(f"ok   the graph saved through the program's dialog as {saved.relative_to(drive)}")
+    subprocess.run([WINESERVER, "-k"])
+
+
+def fresh_prefix(name, language="C.UTF-8"):  # Wine names files in UTF-8
+    os.environ.update(WINEPREFIX=str(prefix := folder / name), LANG=language, LC_ALL=language)
     wine("wineboot", "--init")
     for name, colour in COLOURS.items():
         wine("reg", "add", r"HKCU\Control Panel\Colors", "/v", name, "/d", colour, "/f")
-    subprocess.run(["/usr/lib/wine/wineserver", "-w"])
+    subprocess.run([WINESERVER, "-w"])
     return prefix / "drive_c"
 
 
@@ -103,6 +158,7 @@ def smoke(zip_file, setup, output):
     wait_for(lambda: not installed.exists(), "the uninstaller to remove the folder")
     assert not shortcuts() and wine("reg", "query", UNINSTALL_KEY) != 0, "uninstall left traces"
     print("ok   uninstalled: folder, shortcut and uninstall entry gone")
+    chinese(setup, output)
 
 
 folder = pathlib.Path(tempfile.mkdtemp(prefix="vantrel-wine-"))
@@ -110,8 +166,8 @@ try:
     reader, writer = os.pipe()  # Xvfb takes a free display and names it once it takes clients
     PROCESSES.append(subprocess.Popen(["Xvfb", "-displayfd", str(writer), "-screen", "0",
                                        "1024x768x24", "-nolisten", "tcp"], pass_fds=(writer,)))
-    os.environ.update(DISPLAY=":" + os.read(reader, 16).decode().strip(), WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=",
-                      LANG="C.UTF-8")  # Wine names files in UTF-8
+    os.environ.update(DISPLAY=":" + os.read(reader, 16).decode().strip(), WINEDEBUG="-all",
+                      WINEDLLOVERRIDES="mscoree,mshtml=")
     PROCESSES.append(subprocess.Popen(["openbox", "--sm-disable"], stderr=subprocess.DEVNULL))
     smoke(*map(pathlib.Path, sys.argv[2:5]))
     print("PASS")
@@ -119,7 +175,7 @@ except AssertionError as failure:
     sys.exit(f"FAIL: {failure}")
 finally:
     with contextlib.suppress(Exception):
-        subprocess.run(["/usr/lib/wine/wineserver", "-k"])
+        subprocess.run([WINESERVER, "-k"])
     for process in reversed(PROCESSES):
         process.kill()
     shutil.rmtree(folder, ignore_errors=True)
