@@ -3,9 +3,8 @@
 zip unpacked, and the installer run silently (/S). The program shows its splash, then the main
 window; real clicks compute two forces, and the window matches Linux's picture of that page
 pixel for pixel. The installer's shortcut and uninstall entry are there, and its uninstaller
-takes away what it put there. Then on a Chinese desktop (zh_CN.UTF-8): the installer's pages,
-pictured in OUTPUT_FOLDER, and the graph saved by the program's own dialog as
-Desktop\桌面\振动图像.bmp. Usage: smoke.py REFERENCE.png ZIP SETUP.EXE OUTPUT_FOLDER"""
+takes away what it put there. Then on a Chinese desktop: the installer's pages, pictured in
+OUTPUT_FOLDER, and the graph saved as 桌面\振动图像.bmp. Usage: smoke.py REFERENCE.png ZIP SETUP.EXE OUTPUT_FOLDER"""
 import contextlib, os, pathlib, shutil, subprocess, sys, tempfile, time
 from PIL import Image, ImageChops, ImageGrab
 
@@ -42,20 +41,42 @@ def x(*command):
 
 
 def wine(*command, wait=True, cwd=None):
-    process = subprocess.Popen([WINE, *command], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-                               cwd=cwd)
+    quiet = subprocess.DEVNULL
+    process = subprocess.Popen([WINE, *command], cwd=cwd, stdout=quiet, stderr=quiet)
     PROCESSES.append(process)
     return process.wait(timeout=300) if wait else process
 
 
-def run_program(exe, picture):
-    """Starts the program; the splash, then the main window; two forces by clicks; its picture."""
+def window(name):
+    return wait_for(lambda: x("search", "--onlyvisible", "--name", f"^{name}$"), name)[0]
+
+
+def box(window):  # by xwininfo: xdotool misplaces a reparented window by its frame's offsets
+    info = subprocess.run(["xwininfo", "-id", window], capture_output=True, text=True).stdout
+    field = lambda name: int(info.partition(f"{name}:")[2].split()[0])
+    left, top = field("Absolute upper-left X"), field("Absolute upper-left Y")
+    return left, top, left + field("Width"), top + field("Height")
+
+
+def click(window, cx, cy):
+    x("mousemove", "--sync", str(box(window)[0] + cx), str(box(window)[1] + cy), "click", "1")
+
+
+def grab(window, picture):
+    (shot := ImageGrab.grab(box(window), xdisplay=os.environ["DISPLAY"]).convert("RGB")).save(picture)
+    return shot
+
+
+def run_program(exe, picture, folder=None):
+    """Starts the program in `folder`; the splash, then the main window; two forces by clicks; its
+    picture. With a folder, the graph saved there through the program's dialog, which opens there,
+    under the name it offers plus .bmp."""
     started = time.monotonic()
-    wine(str(exe), wait=False)
+    wine(str(exe), wait=False, cwd=folder)
     shown = lambda: x("search", "--onlyvisible", "--class", "vantrel.exe")
     first = wait_for(shown, "the program's first window")[0]
     assert MAIN != " ".join(x("getwindowname", first)), "no splash came first"
-    (main,) = wait_for(lambda: x("search", "--onlyvisible", "--name", f"^{MAIN}$"), MAIN)
+    main = window(MAIN)
     print(f"ok   splash, then {MAIN} {time.monotonic() - started:.1f} s after start under Wine")
     wait_for(lambda: shown() == [main], "the splash to go", 10)
     for cx, cy, text in CLICKS:
@@ -70,59 +91,14 @@ def run_program(exe, picture):
     differing = ImageChops.difference(shot, reference).getbbox()
     assert not differing, f"{picture} differs from Linux's picture within {differing}"
     print(f"ok   two forces computed by clicks; {picture.name} is Linux's picture, pixel for pixel")
-    subprocess.run([WINESERVER, "-k"])
-
-
-def box(window):
-    """Left, top, right, bottom of the window's client area, by xwininfo: xdotool misplaces a
-    reparented window by its frame's offsets."""
-    info = subprocess.run(["xwininfo", "-id", window], capture_output=True, text=True).stdout
-    field = lambda name: int(info.partition(f"{name}:")[2].split()[0])
-    left, top = field("Absolute upper-left X"), field("Absolute upper-left Y")
-    return left, top, left + field("Width"), top + field("Height")
-
-
-def click(window, cx, cy):
-    left, top, *_ = box(window)
-    x("mousemove", "--sync", str(left + cx), str(top + cy), "click", "1")
-
-
-def grab(window, picture):
-    (shot := ImageGrab.grab(box(window), xdisplay=os.environ["DISPLAY"]).convert("RGB")).save(picture)
-    return shot
-
-
-def chinese(setup, output):
-    """The installer's pages in Chinese, pictured, then a picture saved under Chinese names."""
-    drive = fresh_prefix("chinese", "zh_CN.UTF-8")
-    wine(str(setup), wait=False)
-    (page,) = wait_for(lambda: x("search", "--onlyvisible", "--name", f"^{INSTALLER}$"), INSTALLER)
-    x("windowactivate", "--sync", page)
-    time.sleep(1)
-    grab(page, output / "wine-installer-zh.png")
-    x("key", "Return", "sleep", "1", "key", "Return")  # 下一步, then 安装 into the offered folder
-    installed = wait_for(lambda: list(drive.glob("users/*/AppData/Local/Programs/Vantrel/uninstall.exe")),
-                         "the installation")[0].parent
-    time.sleep(2)
-    grab(page, output / "wine-installer-zh-finish.png")
-    x("key", "Return")  # 完成, and the program starts
-    wait_for(lambda: x("search", "--onlyvisible", "--name", f"^{MAIN}$"), "the program from 完成")
-    subprocess.run([WINESERVER, "-k"])
-    print(f"ok   the installer's pages in Chinese: wine-installer-zh.png, wine-installer-zh-finish.png")
-    folder = next(drive.glob("users/*/Desktop")) / "桌面"
-    folder.mkdir()
-    wine(str(installed / "vantrel.exe"), wait=False, cwd=folder)  # where the save dialog opens
-    (main,) = wait_for(lambda: x("search", "--onlyvisible", "--name", f"^{MAIN}$"), MAIN)
-    for cx, cy in GRAPH_CLICKS:
-        click(main, cx, cy)
-    wait_for(lambda: x("search", "--onlyvisible", "--name", "^保存图像$"), "the save dialog")
-    x("key", "End", "type", ".bmp")
-    x("key", "Return")
-    saved = folder / "振动图像.bmp"
-    wait_for(saved.exists, f"{saved}", 20)
-    with Image.open(saved) as picture:
-        assert (picture.format, picture.size) == ("BMP", GRAPH_SIZE), f"{saved}: {picture.format} {picture.size}"
-    print(f"ok   the graph saved through the program's dialog as {saved.relative_to(drive)}")
+    if folder:
+        for cx, cy in GRAPH_CLICKS:
+            click(main, cx, cy)
+        x("windowactivate", "--sync", window("保存图像"), "key", "End", "type", ".bmp", "key", "Return")
+        wait_for((saved := folder / "振动图像.bmp").exists, saved, 20)
+        with Image.open(saved) as bmp:
+            assert (bmp.format, bmp.size) == ("BMP", GRAPH_SIZE), f"{saved}: {bmp.format} {bmp.size}"
+        print(f"ok   the graph saved through the program's dialog as {saved}")
     subprocess.run([WINESERVER, "-k"])
 
 
@@ -142,23 +118,36 @@ def smoke(zip_file, setup, output):
     unpacked = set(exe.parent.rglob("*"))
     run_program(exe, output / "wine-zip.png")
     assert set(exe.parent.rglob("*")) == unpacked, "the portable program wrote beside itself"
-
-    drive = fresh_prefix("installer")
+    user = next((drive / "users").glob("*/AppData"))
     assert wine(str(setup), "/S") == 0, "the silent install failed"
+    assert (user / "Local/Programs/Vantrel/vantrel.exe").exists(), "nothing installed by /S"
+    print("ok   installed silently (/S)")
+
+    # The installer by its pages on a Chinese desktop, pictured; 完成 starts the program.
+    drive = fresh_prefix("installer", "zh_CN.UTF-8")
     user = next((drive / "users").glob("*/AppData"))
     installed = user / "Local/Programs/Vantrel"
-    assert (installed / "vantrel.exe").exists(), f"nothing installed in {installed}"
+    wine(str(setup), wait=False)
+    x("windowactivate", "--sync", page := window(INSTALLER), "sleep", "1")
+    grab(page, output / "wine-installer-zh.png")
+    x("key", "Return", "sleep", "1", "key", "Return")  # 下一步, then 安装 into the offered folder
+    wait_for((installed / "uninstall.exe").exists, "the installation")
+    x("sleep", "2")
+    grab(page, output / "wine-installer-zh-finish.png")
+    x("key", "Return")
+    window(MAIN)
+    subprocess.run([WINESERVER, "-k"])
     # under the Start menu's programs, whose folder names a Chinese Wine translates
     shortcuts = lambda: list((user / "Roaming/Microsoft/Windows").rglob("Vantrel 中学力学.lnk"))
     assert shortcuts(), "no Start-menu shortcut"
     assert wine("reg", "query", UNINSTALL_KEY) == 0, "no entry in the list of programs"
-    print("ok   installed silently, with its shortcut and its uninstall entry")
-    run_program(installed / "vantrel.exe", output / "wine-installed.png")
+    print("ok   installed by its Chinese pages (wine-installer-zh*.png), shortcut and uninstall entry")
+    (desktop := next(drive.glob("users/*/Desktop")) / "桌面").mkdir()
+    run_program(installed / "vantrel.exe", output / "wine-installed.png", desktop)
     wine(str(installed / "uninstall.exe"), "/S")  # copies itself away, then removes the folder
     wait_for(lambda: not installed.exists(), "the uninstaller to remove the folder")
     assert not shortcuts() and wine("reg", "query", UNINSTALL_KEY) != 0, "uninstall left traces"
     print("ok   uninstalled: folder, shortcut and uninstall entry gone")
-    chinese(setup, output)
 
 
 folder = pathlib.Path(tempfile.mkdtemp(prefix="vantrel-wine-"))
