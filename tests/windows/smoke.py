@@ -41,8 +41,7 @@ def x(*command):
 
 
 def wine(*command, wait=True, cwd=None):
-    quiet = subprocess.DEVNULL
-    process = subprocess.Popen([WINE, *command], cwd=cwd, stdout=quiet, stderr=quiet)
+    process = subprocess.Popen([WINE, *command], cwd=cwd, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     PROCESSES.append(process)
     return process.wait(timeout=300) if wait else process
 
@@ -68,9 +67,8 @@ def grab(window, picture):
 
 
 def run_program(exe, picture, folder=None):
-    """Starts the program in `folder`; the splash, then the main window; two forces by clicks; its
-    picture. With a folder, the graph saved there through the program's dialog, which opens there,
-    under the name it offers plus .bmp."""
+    """Starts the program; the splash, then the main window; two forces by clicks; its picture. With
+    a folder, started there: the graph saved through its dialog there, as the name offered + .bmp."""
     started = time.monotonic()
     wine(str(exe), wait=False, cwd=folder)
     shown = lambda: x("search", "--onlyvisible", "--class", "vantrel.exe")
