@@ -1,4 +1,4 @@
-# Shared by scripts/run and scripts/test: installs what Vantrel needs on Debian
+# Shared by the scripts: installs what Vantrel needs on Debian
 # or Ubuntu when it is missing. Sourced, not run.
 
 VANTREL_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
