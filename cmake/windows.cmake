@@ -31,16 +31,12 @@ vantrel_windows_program(vantrel)
 install(TARGETS vantrel RUNTIME DESTINATION .)
 install(FILES ${PROJECT_SOURCE_DIR}/data/vantrel.html DESTINATION .)
 
-# Qt: the libraries, the platform, style and JPEG plugins, its Chinese texts.
-set(qt_libraries Qt6::Core Qt6::Gui Qt6::Widgets)
-if(TARGET Qt6::Svg)
-    list(APPEND qt_libraries Qt6::Svg)
-endif()
-foreach(library IN LISTS qt_libraries)
+# Qt: the libraries, the platform and JPEG plugins, its Chinese texts. No style
+# plugin: the program draws in Qt's own Fusion style on every desktop.
+foreach(library Qt6::Core Qt6::Gui Qt6::Widgets)
     install(FILES $<TARGET_FILE:${library}> DESTINATION .)
 endforeach()
 install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)
-install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
 install(FILES $<TARGET_FILE:Qt6::QJpegPlugin> DESTINATION imageformats)
 install(FILES /usr/share/qt6/translations/qtbase_zh_CN.qm DESTINATION translations)
 file(WRITE ${PROJECT_BINARY_DIR}/portable/qt.conf "[Paths]\nPrefix = .\nPlugins = .\nTranslations = translations\n")

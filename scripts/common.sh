@@ -1,4 +1,4 @@
-# Shared by scripts/run and scripts/test: installs what Vantrel needs on Debian
+# Shared by the scripts: installs what Vantrel needs on Debian
 # or Ubuntu when it is missing. Sourced, not run.
 
 VANTREL_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -8,7 +8,7 @@ VANTREL_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # pictures stay the same where Noto Sans CJK is the desktop's Chinese face.
 VANTREL_PACKAGES=(
     cmake g++ make pkg-config libmpfr-dev
-    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
+    qt6-base-dev qt6-base-dev-tools libgl-dev
     qt6-translations-l10n
     python3-fonttools fonts-noto-cjk
     # The tests validate the desktop entry and the AppStream metadata.
@@ -17,6 +17,8 @@ VANTREL_PACKAGES=(
     xvfb dbus at-spi2-core python3 python3-pyatspi python3-gi gir1.2-atspi-2.0
     # ... and again under a window manager: its stacking order, real clicks.
     openbox x11-utils xdotool
+    # The saved SVG drawn as a viewer draws it.
+    librsvg2-bin
 )
 
 # scripts/fuzz: clang with libFuzzer and the sanitizer runtimes.
@@ -55,6 +57,12 @@ install_missing() {
     as_root env DEBIAN_FRONTEND=noninteractive apt-get update -qq || true
     as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
         "${missing[@]}"
+}
+
+# Wine's 64-bit loader: on the path (WineHQ's and Ubuntu's packages), else
+# where Debian's wine64 package keeps it, off the path.
+wine_loader() {
+    command -v wine64 || command -v wine || dpkg -L wine64 2>/dev/null | grep -m 1 '/wine64$'
 }
 
 jobs_count() {

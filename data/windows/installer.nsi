@@ -58,7 +58,7 @@ Section "Uninstall"
     ; Only what the installer put there: a file the user saved beside the
     ; program stays, and so does the folder then.
     RMDir /r "$INSTDIR\platforms"
-    RMDir /r "$INSTDIR\styles"
+    RMDir /r "$INSTDIR\styles" ; earlier versions brought a style plugin
     RMDir /r "$INSTDIR\imageformats"
     RMDir /r "$INSTDIR\translations"
     RMDir /r "$INSTDIR\licences"

@@ -96,10 +96,8 @@ void VibrationPage::save_vibration_graph()
         QStringLiteral("保存图像"),
         QStringLiteral("振动图像"),
         {QStringLiteral("BMP图像(*.bmp)"), QStringLiteral("JPEG图像(*.jpg)"),
-         QStringLiteral("PNG图像(*.png)")},
+         QStringLiteral("PNG图像(*.png)"), QStringLiteral("SVG图像(*.svg)")},
     };
-    if (!vectors.isEmpty())
-        request.filters << QStringLiteral("SVG图像(*.svg)");
     const std::optional<QString> name = services().choose_save_name(window(), request);
     if (!name || name->isEmpty())
         return;

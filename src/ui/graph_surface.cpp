@@ -1,14 +1,12 @@
 #include "ui/graph_surface.h"
 
+#include "mechanics/drawing_svg.h"
+
 #include <QAction>
 #include <QApplication>
-#include <QBuffer>
 #include <QClipboard>
 #include <QPaintEvent>
 #include <QPainter>
-#if VANTREL_SVG
-#include <QSvgGenerator>
-#endif
 
 #include <cmath>
 
@@ -185,30 +183,21 @@ void GraphSurface::replay()
 
 QByteArray GraphSurface::take_svg() const
 {
-#if VANTREL_SVG
-    // The same operations since the last clear, drawn as vectors at the size
-    // of the drawing area: the axes and labels where the picture has them.
-    QBuffer data;
-    data.open(QIODevice::WriteOnly);
-    QSvgGenerator svg;
-    svg.setOutputDevice(&data);
-    svg.setSize(drawing_size());
-    svg.setViewBox(QRect(QPoint(0, 0), drawing_size()));
-    svg.setTitle(QStringLiteral("振动图像"));
-    {
-        State state = state_at_clear_;
-        Painter painter(svg, 1.0, state, drawing_size(), font());
-        painter.run(op::Clear{});
-        for (const Operation &operation : since_clear_)
-            painter.run(operation);
-    }
-    // A viewer without the program's face draws the labels in its own sans.
-    QByteArray document = data.data();
-    return document.replace("font-family=\"Vantrel Hei\"",
-                            "font-family=\"Vantrel Hei, sans-serif\"");
-#else
-    return {};
-#endif
+    // The operations since the last clear, after those that bring a fresh
+    // surface to the state the clear left.
+    Drawing drawing{op::SetLineWidth{state_at_clear_.line_width},
+                    op::MoveTo{{static_cast<float>(state_at_clear_.position.x()),
+                                static_cast<float>(state_at_clear_.position.y())}}};
+    if (state_at_clear_.coordinates)
+        drawing.push_back(*state_at_clear_.coordinates);
+    drawing.insert(drawing.end(), since_clear_.begin(), since_clear_.end());
+    // The labels' size as the surface draws them, whatever resolution it has.
+    QFont pixel_font = font();
+    pixel_font.setPixelSize(QFontInfo(font()).pixelSize());
+    const mechanics::SvgCanvas canvas{drawing_size().width(), drawing_size().height(),
+                                      QFontInfo(pixel_font).family().toStdString(),
+                                      pixel_font.pixelSize(), QFontMetrics(pixel_font).ascent()};
+    return QByteArray::fromStdString(mechanics::svg_document(drawing, canvas));
 }
 
 void GraphSurface::copy_picture()

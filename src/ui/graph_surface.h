@@ -25,8 +25,7 @@ public:
 
     // The whole drawing area as it stands, in device pixels.
     QImage take_image();
-    // The same drawing as an SVG document, at the drawing area's size; empty
-    // where the program was built without Qt SVG.
+    // The same drawing as an SVG document, at the drawing area's size.
     QByteArray take_svg() const;
     // Puts the picture on the clipboard ("复制图像", Ctrl+C with the focus).
     void copy_picture();

@@ -1,10 +1,12 @@
 // The vibration graph as the list of surface operations one plot performs. Coordinates are
 // written out as decimals, not computed as the program does.
+#include "mechanics/drawing_svg.h"
 #include "mechanics/numbers.h"
 #include "mechanics/vibration_drawing.h"
 #include "support/data.h"
 
 #include <QTest>
+#include <QXmlStreamReader>
 
 #include <cmath>
 
@@ -35,6 +37,7 @@ private slots:
     void drawing_list();
     void typed_texts_data();
     void typed_texts();
+    void svg_label();
 };
 
 void VibrationDrawingTest::drawing_list()
@@ -73,6 +76,21 @@ void VibrationDrawingTest::typed_texts()
     } catch (const CalculationFailure &) {
     }
     QCOMPARE(got, out);
+}
+
+// A label with XML's special characters and Chinese reaches a viewer as it was
+// typed (the graph as a viewer draws it: pages_test).
+void VibrationDrawingTest::svg_label()
+{
+    const std::string label = " <0.8 & \"振幅\" 'A'>";
+    QXmlStreamReader svg(QByteArray::fromStdString(svg_document(
+        {op::MoveTo{at(1, 2)}, op::Print{label}}, {10, 10, "\"Face\" & <Co>", 12, 9})));
+    QString text;
+    while (!svg.atEnd())
+        if (svg.readNext() == QXmlStreamReader::StartElement && svg.name() == u"text")
+            text = svg.readElementText();
+    QVERIFY2(!svg.hasError(), qPrintable(svg.errorString()));
+    QCOMPARE(text, QString::fromStdString(label));
 }
 
 QTEST_APPLESS_MAIN(VibrationDrawingTest)
