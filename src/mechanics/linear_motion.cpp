@@ -4,6 +4,8 @@
 #include "mechanics/numbers.h"
 #include "mechanics/working.h"
 
+#include <cmath>
+
 namespace mechanics {
 
 namespace {
@@ -167,18 +169,20 @@ MotionSolution solution(Q first, Number first_value, Q second, Number second_val
 // speed was zero, and the trap of a braking vehicle, which stays stopped.
 void note_stop(Number v0, Number vt, Number a, Working &w)
 {
-    if (!((v0 < 0 && vt > 0) || (v0 > 0 && vt < 0)))
+    // Only the working's: a moment beyond a double leaves the note out, never the boxes.
+    const double stop = -v0.value() / a.value();
+    if (!((v0 < 0 && vt > 0) || (v0 > 0 && vt < 0)) || !std::isfinite(stop))
         return;
-    const Number stop = -v0 / a;
     w.text("注意：v_0 与 v_t 方向相反，物体在 t_停 = −\\frac{v_0}{a} = ").value(stop, false);
     w.text(" s 时速度减为零，之后反向运动；若是刹车的车辆，停下后不再运动，应按停止时间计算。");
     w.end_line();
 }
 
-// S = v0²/(2|a|): where the speed reaches zero, signed as v0.
-Number stopping_distance(Number v0, Number a)
+// S = v0²/(2|a|): where the speed reaches zero, signed as v0; infinite where a
+// double cannot hold it, so that the working leaves it out.
+double stopping_distance(Number v0, Number a)
 {
-    const Number d = sq(v0) / (2 * abs(a));
+    const double d = v0.value() * v0.value() / (2 * std::fabs(a.value()));
     return v0 < 0 ? -d : d;
 }
 
@@ -187,6 +191,10 @@ Number stopping_distance(Number v0, Number a)
 // boxes keep the values of the second.
 MotionSolution braking_answer(Number v0, Number a, Number t, Number vt, Number s, Working &w)
 {
+    if (!std::isfinite(stopping_distance(v0, a))) {
+        note_stop(v0, vt, a, w);
+        return solution(Q::Vt, vt, Q::S, s, w);
+    }
     const Number stop = w.let("t_停", [&] { return -v0 / a; });
     w.text("由 0 = v_0 + at_停 得 t_停 = −\\frac{v_0}{a} = −\\frac{").value(v0).text("}{");
     w.value(a).text("} s ").result(stop).text(" s < ").value(t, false).text(" s");
@@ -258,7 +266,9 @@ MotionOutcome from_v0_vt_t(const Knowns &k, Working &w)
 // working says so before the root fails.
 void never_reaches(Number v0, Number a, Number s, Working &w)
 {
-    w.text("物体运动 \\frac{v_0^2}{2|a|} = ").value(abs(stopping_distance(v0, a)), false);
+    if (!std::isfinite(stopping_distance(v0, a)))
+        return;
+    w.text("物体运动 \\frac{v_0^2}{2|a|} = ").value(std::fabs(stopping_distance(v0, a)), false);
     w.text(" m 后速度减为零（随后停止或反向运动），永远到达不了 S = ").value(s, false);
     w.text(" m 处。");
     w.end_line();
@@ -268,8 +278,8 @@ void never_reaches(Number v0, Number a, Number s, Working &w)
 void both_passages(Number v0, Number vt, Number a, Number t, Working &w)
 {
     const Number back = -vt;
-    const Number t2 = (back - v0) / a;
-    if (!(t2 > 0 && t > 0) || vt == 0)
+    const double t2 = (back.value() - v0.value()) / a.value();
+    if (!(t2 > 0 && t > 0) || vt == 0 || !std::isfinite(t2))
         return;
     w.text("物体两次经过该处：t = ").result(t).text(" s 时 v_t = ").value(vt, false);
     w.text(" m/s，t = ").result(t2).text(" s 时 v_t = ").value(back, false);
