@@ -163,7 +163,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         solve(in, w);
     } catch (const CalculationFailure &failure) {
         // As the dispatcher does: the working names what failed.
-        w.failed(failure.kind());
+        w.failed(failure);
         (void)w.lines(3, '.');
     }
     return 0;
