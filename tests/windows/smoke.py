@@ -92,7 +92,8 @@ def run_program(exe, picture, folder=None):
     if folder:
         for cx, cy in GRAPH_CLICKS:
             click(main, cx, cy)
-        x("windowactivate", "--sync", window("保存图像"), "key", "End", "type", ".bmp", "key", "Return")
+        x("windowactivate", "--sync", window("保存图像"), "key", "End", "type", ".bmp")
+        x("key", "Return")
         wait_for((saved := folder / "振动图像.bmp").exists, saved, 20)
         with Image.open(saved) as bmp:
             assert (bmp.format, bmp.size) == ("BMP", GRAPH_SIZE), f"{saved}: {bmp.format} {bmp.size}"
@@ -149,6 +150,8 @@ def smoke(zip_file, setup, output):
 
 
 folder = pathlib.Path(tempfile.mkdtemp(prefix="vantrel-wine-"))
+(folder / "Desktop").mkdir()  # Wine's desktop and menu entries go to HOME: not the user's
+os.environ["HOME"] = str(folder)
 try:
     reader, writer = os.pipe()  # Xvfb takes a free display and names it once it takes clients
     PROCESSES.append(subprocess.Popen(["Xvfb", "-displayfd", str(writer), "-screen", "0",
