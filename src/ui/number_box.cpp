@@ -1,7 +1,6 @@
 #include "ui/number_box.h"
 
 #include "mechanics/numbers.h"
-#include "mechanics/working.h"
 
 #include <QContextMenuEvent>
 #include <QEvent>

@@ -1,15 +1,9 @@
-// Number boxes: reading their text with the program's number rules and writing
-// results, with the decimal separator of the user's locale.
+// Number boxes: results written with the program's number rules and the
+// decimal separator of the user's locale, and shown whole or shortened.
 #pragma once
 
 #include <QLineEdit>
 #include <QString>
-
-#include <string_view>
-
-namespace mechanics {
-class Working;
-}
 
 #include <functional>
 
