@@ -160,8 +160,7 @@ void MainWindowTest::working_panel()
     QVERIFY(drawn().contains("答：合力大小为 5.00000000000001 N，方向与 F₁ 成 "));
     QTest::mouseClick(test::control<QAbstractButton>(panel, "WorkingCopy"), Qt::LeftButton);
     const QMimeData *copied = QApplication::clipboard()->mimeData();
-    QVERIFY(copied->text().contains(
-        "F合 = √(5² + 5² + 2×5×5×cos 120°) N = 5.00000000000001 N\n"));
+    QVERIFY(copied->text().contains("F合 = √(5² + 5² + 2×5×5×cos 120°) N = 5.00000000000001 N\n"));
     QCOMPARE(QTextDocumentFragment::fromHtml(copied->html()).toPlainText().count(u'\n'),
              copied->text().count(u'\n'));
     // The result box's own menu.

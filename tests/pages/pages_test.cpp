@@ -16,7 +16,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
-
 namespace {
 
 const QByteArray BMP = "BM", JPEG = "\xFF\xD8\xFF", PNG = "\x89PNG", SVG = "<?xml",
