@@ -25,9 +25,10 @@ std::string printed_number(double value, char decimal_separator)
     return printed;
 }
 
-// The typed amplitude, which is positive, as it reads after a minus: "+2"
-// gives -2, not -+2, and blanks around it go.
-std::string negated_text(std::string_view typed)
+// The label of −A from the typed amplitude, which is positive: "+2" gives -2,
+// not -+2, and blanks around it go. Appended to the minus rather than added
+// to it, which MinGW's GCC 12 misreads as an overlapping copy at -O3.
+std::string negative_label(std::string_view typed)
 {
     const std::size_t first = typed.find_first_not_of(" \t");
     const std::size_t last = typed.find_last_not_of(" \t");
@@ -35,7 +36,9 @@ std::string negated_text(std::string_view typed)
                                             : typed.substr(first, last - first + 1);
     if (typed.starts_with('+'))
         typed.remove_prefix(1);
-    return std::string(typed);
+    std::string label = "-";
+    label.append(typed);
+    return label;
 }
 
 } // namespace
@@ -105,7 +108,7 @@ VibrationPlot plot_vibration(const VibrationInput &input)
     } labels[] = {
         {0.1, 0, "0"},
         {0.1, 1.1, amplitude_text},
-        {0.1, -0.9, "-" + negated_text(amplitude_text)},
+        {0.1, -0.9, negative_label(amplitude_text)},
         {sub(mul(pi, 0.5), 0.25), -0.05, printed_number(divide(period, 4), separator)},
         {sub(pi, 0.25), -0.05, printed_number(divide(period, 2), separator)},
         {sub(mul(pi, 1.5), 0.25), -0.05, printed_number(mul(divide(period, 4), 3), separator)},
