@@ -87,24 +87,26 @@ Number displacement(Number v0, Number a, Number t, Working &w)
     return s;
 }
 
-// t = (vt − v0) / a.
-Number time_from_speeds(Number v0, Number vt, Number a, Working &w)
+// vt = v0 + at solved for t or for a: (vt − v0) divided by the other one.
+Number from_speed_change(std::string_view sought, std::string_view by, std::string_view unit,
+                         Number v0, Number vt, Number divisor, Working &w)
 {
-    const Number t = w.let("t", [&] { return (vt - v0) / a; });
-    w.text("由 v_t = v_0 + at 得 t = \\frac{v_t − v_0}{a} = \\frac{").value(vt).text(" − ");
-    w.value(v0).text("}{").value(a).text("} s ").result(t).text(" s");
+    const Number x = w.let(sought, [&] { return (vt - v0) / divisor; });
+    w.text("由 v_t = v_0 + at 得 ").text(sought).text(" = \\frac{v_t − v_0}{").text(by);
+    w.text("} = \\frac{").value(vt).text(" − ").value(v0).text("}{").value(divisor);
+    w.text("} ").text(unit).text(" ").result(x).text(" ").text(unit);
     w.end_line();
-    return t;
+    return x;
 }
 
-// a = (vt − v0) / t.
+Number time_from_speeds(Number v0, Number vt, Number a, Working &w)
+{
+    return from_speed_change("t", "a", "s", v0, vt, a, w);
+}
+
 Number acceleration_over(Number v0, Number vt, Number t, Working &w)
 {
-    const Number a = w.let("a", [&] { return (vt - v0) / t; });
-    w.text("由 v_t = v_0 + at 得 a = \\frac{v_t − v_0}{t} = \\frac{").value(vt).text(" − ");
-    w.value(v0).text("}{").value(t).text("} m/s^2 ").result(a).text(" m/s^2");
-    w.end_line();
-    return a;
+    return from_speed_change("a", "t", "m/s^2", v0, vt, t, w);
 }
 
 // vt = v0 + a·t.

@@ -170,31 +170,11 @@ double checked(double value)
     return value;
 }
 
-double add(double a, double b)
-{
-    return checked(a + b);
-}
-
-double sub(double a, double b)
-{
-    return checked(a - b);
-}
-
-double mul(double a, double b)
-{
-    return checked(a * b);
-}
-
 double divide(double a, double b)
 {
     if (b == 0.0)
         throw CalculationFailure(Failure::DivisionByZero, "division by zero");
     return checked(a / b);
-}
-
-double square(double a)
-{
-    return mul(a, a);
 }
 
 double square_root(double a)
@@ -206,7 +186,7 @@ double square_root(double a)
 
 double degrees_to_radians(double degrees)
 {
-    return divide(mul(degrees, PI_15), 180.0);
+    return (Number(degrees) * PI_15 / 180.0).value();
 }
 
 bool blank(std::string_view text)

@@ -57,14 +57,10 @@ double read_number(std::string_view text, char decimal_separator = '.');
 // Negative zero is written "0": a student should never see "-0" as a result.
 std::string number_text(double value, char decimal_separator = '.');
 
-// Checked arithmetic: every result is finite or the calculation fails, so no
-// infinity or NaN ever reaches a box.
+// Checked arithmetic, on which Number is built: every result is finite or the
+// calculation fails, so no infinity or NaN ever reaches a box.
 double checked(double value);
-double add(double a, double b);
-double sub(double a, double b);
-double mul(double a, double b);
 double divide(double a, double b);
-double square(double a);
 double square_root(double a);
 
 // A quantity in a formula: a double whose every operation is checked, so that

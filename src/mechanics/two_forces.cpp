@@ -9,12 +9,6 @@ namespace mechanics {
 
 namespace {
 
-// The angle as the substitution writes it: 120° as typed, radians as typed.
-void write_angle(Working &w, const Angle &alpha)
-{
-    w.value(alpha.typed, false).text(alpha.degrees ? "°" : "");
-}
-
 // The direction of the resultant, where it has one, and 答.
 void direction_and_answer(Number f1, Number f2, const Angle &alpha, Number resultant, Working &w)
 {
@@ -30,10 +24,8 @@ void direction_and_answer(Number f1, Number f2, const Angle &alpha, Number resul
         theta = theta * 180 / PI_15;
     const std::string_view unit = alpha.degrees ? "°" : " rad";
     w.text("设 F_合 与 F_1 的夹角为 θ，由 tan θ = \\frac{F_2sin α}{F_1 + F_2cos α} = \\frac{");
-    w.value(f2).text("×sin ");
-    write_angle(w, alpha);
-    w.text("}{").value(f1).text(" + ").value(f2).text("×cos ");
-    write_angle(w, alpha);
+    w.value(f2).text("×sin ").angle(alpha);
+    w.text("}{").value(f1).text(" + ").value(f2).text("×cos ").angle(alpha);
     w.text("} 得 θ ").result(theta).text(unit);
     w.end_line();
     w.text("答：合力大小为 ").answer(resultant, Dimension::Force).text("，方向与 F_1 成 ");
@@ -57,22 +49,14 @@ double solve_two_forces(const TwoForceInput &input, Working &w)
     const char separator = input.decimal_separator;
     w.solve();
     const Angle alpha = w.read_angle("α", input.alpha, input.degrees, separator);
-    if (alpha.degrees && !alpha.right_angle_multiple()) {
-        const Number radians = w.let("α", [&] { return alpha.radians(); });
-        w.text("α = ").value(alpha.typed, false).text("° = \\frac{").value(alpha.typed);
-        w.text("×π}{180} rad = ").value(radians, false).text(" rad（π 取 ");
-        w.text(PI_15_TEXT).text("）");
-        w.end_line();
-    }
+    w.radians_line(alpha);
     const Number f1 = w.read("F_1", input.f1, Dimension::Force, separator);
     const Number f2 = w.read("F_2", input.f2, Dimension::Force, separator);
     w.line("由平行四边形定则 F_合 = \\sqrt{F_1^2 + F_2^2 + 2F_1F_2cos α} 得");
     const Number f =
         w.let("F_合", [&] { return compose_two_forces(f1.value(), f2.value(), alpha); });
     w.text("F_合 = \\sqrt{").value(f1).text("^2 + ").value(f2).text("^2 + 2×").value(f1);
-    w.text("×").value(f2).text("×cos ");
-    write_angle(w, alpha);
-    w.text("} N ").result(f).text(" N");
+    w.text("×").value(f2).text("×cos ").angle(alpha).text("} N ").result(f).text(" N");
     w.end_line();
     direction_and_answer(f1, f2, alpha, f, w);
     return f.value();

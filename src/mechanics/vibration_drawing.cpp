@@ -59,21 +59,21 @@ VibrationPlot plot_vibration(const VibrationInput &input)
     if (amplitude <= 0 || period <= 0) // minus zero is rejected too
         return {{}, std::string(INPUT_ERROR_MESSAGE)};
 
-    const double pi = std::numbers::pi;
-    const double two_pi = mul(2, pi);
+    const Number pi = std::numbers::pi;
+    const Number two_pi = 2 * pi;
     Drawing d;
     d.reserve(700);
     d.push_back(op::Clear{});
     d.push_back(op::SetLineWidth{1});
-    d.push_back(op::SetCoordinates{-0.2, 1.3, add(two_pi, 0.3), -1.3});
+    d.push_back(op::SetCoordinates{-0.2, 1.3, (two_pi + 0.3).value(), -1.3});
 
     // Horizontal axis with its letter and arrow head.
-    const Point x_tip = at(add(two_pi, 0.2), 0);
+    const Point x_tip = at((two_pi + 0.2).value(), 0);
     d.push_back(op::Line{at(-0.1, 0), x_tip});
-    d.push_back(op::MoveTo{at(add(two_pi, 0.1), 0.3)});
+    d.push_back(op::MoveTo{at((two_pi + 0.1).value(), 0.3)});
     d.push_back(op::Print{"x"});
-    d.push_back(op::Line{x_tip, at(add(two_pi, 0.1), 0.1)});
-    d.push_back(op::Line{x_tip, at(add(two_pi, 0.1), -0.1)});
+    d.push_back(op::Line{x_tip, at((two_pi + 0.1).value(), 0.1)});
+    d.push_back(op::Line{x_tip, at((two_pi + 0.1).value(), -0.1)});
 
     // Vertical axis with its letter and arrow head.
     const Point y_tip = at(0, 1.2);
@@ -87,18 +87,19 @@ VibrationPlot plot_vibration(const VibrationInput &input)
     d.push_back(op::Line{at(-0.1, 1), at(0, 1)});
     d.push_back(op::Line{at(-0.1, -1), at(0, -1)});
     for (const double factor : {0.5, 1.0, 1.5, 2.0}) {
-        const double x = mul(pi, factor);
+        const double x = (pi * factor).value();
         d.push_back(op::Line{at(x, 0), at(x, 0.1)});
     }
 
     // One period of the sine; 2π is fixed before the first sample.
     d.push_back(op::SetLineWidth{input.thin ? 1 : 2});
     d.push_back(op::MoveTo{at(0, 0)});
-    for (const double t : curve_times(two_pi))
+    for (const double t : curve_times(two_pi.value()))
         d.push_back(op::LineTo{at(t, sine(t)), input.colour});
 
     // Labels: the amplitude and the full period exactly as typed, the other
     // times as numbers. T/4 is taken before ×3 so that no label overflows.
+    const Number T = period;
     const std::string amplitude_text(input.amplitude_text);
     const std::string period_text(input.period_text);
     const struct {
@@ -109,10 +110,10 @@ VibrationPlot plot_vibration(const VibrationInput &input)
         {0.1, 0, "0"},
         {0.1, 1.1, amplitude_text},
         {0.1, -0.9, negative_label(amplitude_text)},
-        {sub(mul(pi, 0.5), 0.25), -0.05, printed_number(divide(period, 4), separator)},
-        {sub(pi, 0.25), -0.05, printed_number(divide(period, 2), separator)},
-        {sub(mul(pi, 1.5), 0.25), -0.05, printed_number(mul(divide(period, 4), 3), separator)},
-        {sub(two_pi, 0.25), -0.05, period_text},
+        {(pi * 0.5 - 0.25).value(), -0.05, printed_number((T / 4).value(), separator)},
+        {(pi - 0.25).value(), -0.05, printed_number((T / 2).value(), separator)},
+        {(pi * 1.5 - 0.25).value(), -0.05, printed_number((T / 4 * 3).value(), separator)},
+        {(two_pi - 0.25).value(), -0.05, period_text},
     };
     for (const auto &label : labels) {
         d.push_back(op::MoveTo{at(label.x, label.y)});

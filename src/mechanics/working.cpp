@@ -278,6 +278,21 @@ void Working::line(std::string_view markup)
     end_line();
 }
 
+Working &Working::angle(const Angle &alpha)
+{
+    return value(alpha.typed, !alpha.degrees).text(alpha.degrees ? "°" : "");
+}
+
+void Working::radians_line(const Angle &alpha)
+{
+    if (!alpha.degrees || alpha.right_angle_multiple())
+        return;
+    const Number radians = let("α", [&] { return alpha.radians(); });
+    text("α = ").value(alpha.typed, false).text("° = \\frac{").value(alpha.typed);
+    text("×π}{180} rad = ").value(radians, false).text(" rad（π 取 ").text(PI_15_TEXT).text("）");
+    end_line();
+}
+
 void Working::message(std::string_view reason)
 {
     if (!current_.empty())

@@ -103,6 +103,12 @@ public:
     void end_line();
     // A whole line of text.
     void line(std::string_view markup);
+    // An angle in a substitution as the student gave it: 120°, or radians,
+    // in brackets when negative.
+    Working &angle(const Angle &alpha);
+    // α in degrees off a right-angle multiple: the line that turns it into the
+    // radians it is taken as, with the fifteen-digit π.
+    void radians_line(const Angle &alpha);
 
     // The page showed a message: the reason in one line.
     void message(std::string_view reason);
